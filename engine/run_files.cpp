@@ -1,0 +1,83 @@
+#include "engine/run_files.h"
+
+#include "engine/run_state.h"
+
+namespace ormyx {
+
+namespace {
+Output_Channel& chan(Channel ch) { return RS().files.out[ch]; }
+}  // namespace
+
+void Put(Channel ch, std::string_view text) { chan(ch).line.append(text); }
+
+void Tab_To(Channel ch, int column) {
+  std::string& l = chan(ch).line;
+  std::size_t want = column > 1 ? std::size_t(column - 1) : 0;
+  if (l.size() < want) l.append(want - l.size(), ' ');
+  else l.resize(want);
+}
+
+void End_Line(Channel ch) {
+  Output_Channel& c = chan(ch);
+  if (c.fp) {
+    c.line.push_back('\n');
+    if (std::fwrite(c.line.data(), 1, c.line.size(), c.fp) != c.line.size()) c.failed = true;
+  }
+  c.line.clear();
+}
+
+void Write_Line(Channel ch, std::string_view text) {
+  Put(ch, text);
+  End_Line(ch);
+}
+
+void Blank_Lines(Channel ch, int n) {
+  for (int i = 0; i < n; ++i) Write_Line(ch);
+}
+
+void Write_Line_Both(std::string_view text) {
+  Write_Line(CH_MESSAGE, text);
+  Write_Line(CH_REPORT, text);
+}
+
+bool Open_Output(Channel ch, const std::string& name) {
+  Close_Output(ch);
+  Output_Channel& c = chan(ch);
+  c.fp = std::fopen(name.c_str(), "w");
+  c.line.clear();
+  c.failed = false;
+  return c.fp != nullptr;
+}
+
+void Close_Output(Channel ch) {
+  Output_Channel& c = chan(ch);
+  if (!c.line.empty()) End_Line(ch);
+  if (c.fp && c.fp != stderr && c.fp != stdout) std::fclose(c.fp);
+  c.fp = nullptr;
+}
+
+bool Is_Open(Channel ch) { return chan(ch).fp != nullptr; }
+
+bool Rewind_Output(Channel ch) {
+  Output_Channel& c = chan(ch);
+  c.line.clear();
+  if (!c.fp) return false;
+  std::fflush(c.fp);
+  return std::freopen(nullptr, "w", c.fp) != nullptr || (c.fp = nullptr, false);
+}
+
+void Close_All_Run_Files() {
+  Run_Files& f = RS().files;
+  if (f.input) std::fclose(f.input);
+  f.input = nullptr;
+  for (int ch = 0; ch < CHANNEL_COUNT; ++ch)
+    if (ch != CH_CONSOLE) Close_Output(Channel(ch));
+}
+
+std::string Trimmed(std::string_view field) {
+  std::size_t n = field.size();
+  while (n > 0 && (field[n - 1] == ' ' || field[n - 1] == '\0')) --n;
+  return std::string(field.substr(0, n));
+}
+
+}  // namespace ormyx

@@ -1,0 +1,32 @@
+// Line-oriented writing of the run files. Each channel keeps a current line:
+// Put appends text, Tab_To continues at a column (Tn), End_Line writes it.
+// Writes to a channel that is not open are dropped.
+#pragma once
+#include <string>
+#include <string_view>
+
+#include "engine/run_control.h"
+
+namespace ormyx {
+
+void Put(Channel ch, std::string_view text);
+void Tab_To(Channel ch, int column);             // Tn: continue at column n (1-based)
+void End_Line(Channel ch);
+void Write_Line(Channel ch, std::string_view text = {});  // Put + End_Line
+void Blank_Lines(Channel ch, int n);
+// The same text line to the run-message file and to the report, in that order.
+void Write_Line_Both(std::string_view text = {});
+
+// Open a channel's file for writing (created or replaced). False on failure.
+bool Open_Output(Channel ch, const std::string& name);
+void Close_Output(Channel ch);
+bool Is_Open(Channel ch);
+// Rewind the report: discard what was written to it so far.
+bool Rewind_Output(Channel ch);
+// Close every run file (input and output channels).
+void Close_All_Run_Files();
+
+// A file name stored as a blank-padded field, with trailing blanks removed.
+std::string Trimmed(std::string_view field);
+
+}  // namespace ormyx

@@ -1,0 +1,28 @@
+// The run-wide state: every record of one analysis run, gathered in one
+// object that is reset to its initial value at the start of every OGO call.
+#pragma once
+#include "engine/run_control.h"
+#include "input/records.h"
+#include "pycurves/py_state.h"
+#include "section/section_state.h"
+#include "solution/solution_state.h"
+
+namespace ormyx {
+
+struct Run_State {
+  Run_Status status;
+  Run_Files files;
+  Unit_Labels labels;
+  Problem_Records prob;
+  Solution_State sol;
+  Py_State py;
+  Section_State sec;
+};
+
+// The one run-wide state object (allocated once, never on the stack).
+Run_State& RS();
+
+// Put every record back to its initial value (closing any file left open).
+void Reset_Run_State();
+
+}  // namespace ormyx

@@ -1,0 +1,2 @@
+#include "engine/ogo.h"
+int main() { return 0; }

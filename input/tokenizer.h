@@ -1,0 +1,69 @@
+// The input file reader's one tokenizer. Keyword, option and text lines are
+// read whole; data lines are read in free form: blanks and commas separate
+// values, a read that needs more values continues on the next line, values
+// beyond those needed are ignored. Lines ending in CR LF read like LF lines.
+#pragma once
+#include <cstdint>
+#include <string>
+#include <string_view>
+
+namespace ormyx {
+
+inline constexpr int INPUT_LINE_LENGTH = 256;
+
+// Attach the tokenizer to the open input file (line 1 is the next line).
+void Input_Begin();
+// Read the next line as text (at most 256 characters, CR removed).
+// False at end of file.
+bool Read_Text_Line(std::string& line);
+// Number of the line last read (1-based), 0 before the first.
+int Input_Line_Number();
+// Blank-padded comparison: line equals literal followed by blanks only.
+bool Line_Is(std::string_view line, std::string_view literal);
+
+// Input error numbers of the reader's own checks (see docs/errors.md).
+inline constexpr int INP_MALFORMED_VALUE = 80;  // a value that is not a number of the needed kind
+inline constexpr int INP_UNEXPECTED_EOF = 81;   // end of file before END
+inline constexpr int INP_CAPACITY = 82;         // more entries than a record holds
+inline constexpr int INP_CODE_RANGE = 83;       // a code outside its range
+inline constexpr int INP_GEOMETRY = 84;         // impossible bar or strand geometry
+
+// One free-form read: it starts at the next line, takes values one by one
+// (continuing on further lines), and discards the rest of its last line when
+// it goes out of scope or finish() is called. A value that cannot be read
+// records an input error whose message names the line, the part of the file
+// being read (`what`) and the value expected, and every later read fails.
+class Free_Read {
+ public:
+  explicit Free_Read(std::string what);
+  ~Free_Read();
+  Free_Read(const Free_Read&) = delete;
+  Free_Read& operator=(const Free_Read&) = delete;
+
+  bool real(double& x, const char* name = "a real number");
+  bool integer(int32_t& i, const char* name = "an integer");
+  // A text item (blank- or comma-delimited), truncated or blank-padded to width.
+  bool word(std::string& w, int width, const char* name = "a word");
+  bool ok() const { return ok_; }
+  void finish();
+
+ private:
+  bool next_item(std::string& item, const char* name);
+  void fail(const std::string& problem, const char* name);
+  std::string what_;
+  std::string line_;
+  std::size_t pos_ = 0;
+  bool have_line_ = false;
+  bool ok_ = true;
+};
+
+// Record an input error with the reader's standard block:
+// header, "An error was detected in the input data.", "Problem:  " text
+// (naming the line number), blank, "Solution:  " remedy.
+void Input_Read_Error(int n, const std::string& problem, const std::string& solution);
+
+// Parse a free-form number (1, 1., .5, -2.5E3, 2.5D3). False if not a number.
+bool Parse_Real(std::string_view s, double& x);
+bool Parse_Integer(std::string_view s, int32_t& i);
+
+}  // namespace ormyx
