@@ -13,25 +13,45 @@ namespace ormyx {
 
 void Input_Begin() { RS().files.input_line_number = 0; }
 
-bool Read_Text_Line(std::string& line) {
+namespace {
+
+// Data lines may be longer than a text line; longer still is refused.
+constexpr std::size_t DATA_LINE_LIMIT = 4096;
+
+// Read one line with at most `limit` characters kept (CR removed, control
+// characters as blanks). *too_long is set when characters were dropped.
+bool Read_Raw_Line(std::string& line, std::size_t limit, bool* too_long) {
   line.clear();
+  if (too_long) *too_long = false;
   std::FILE* fp = RS().files.input;
   if (!fp) return false;
   int c;
   bool any = false;
+  std::size_t length = 0;
   while ((c = std::fgetc(fp)) != EOF) {
     any = true;
     if (c == '\n') break;
-    if (line.size() < 4096) line.push_back(char(c));
+    ++length;
+    if (line.size() <= limit) line.push_back(char(c));  // one extra: a CR may follow
   }
   if (!any) return false;
-  if (!line.empty() && line.back() == '\r') line.pop_back();
+  if (!line.empty() && line.back() == '\r') {
+    line.pop_back();
+    --length;
+  }
+  if (line.size() > limit) line.resize(limit);
+  if (too_long && length > limit) *too_long = true;
   // Tabs and other control characters read as blanks.
   for (char& ch : line)
     if (static_cast<unsigned char>(ch) < 32) ch = ' ';
-  if (line.size() > std::size_t(INPUT_LINE_LENGTH)) line.resize(INPUT_LINE_LENGTH);
   ++RS().files.input_line_number;
   return true;
+}
+
+}  // namespace
+
+bool Read_Text_Line(std::string& line) {
+  return Read_Raw_Line(line, std::size_t(INPUT_LINE_LENGTH), nullptr);
 }
 
 int Input_Line_Number() { return RS().files.input_line_number; }
@@ -92,8 +112,36 @@ void Input_Read_Error(int n, const std::string& problem, const std::string& solu
   Record_Input_Error(n);
 }
 
-Free_Read::Free_Read(std::string what) : what_(std::move(what)) {
-  if (Error_Recorded()) ok_ = false;
+bool Read_Required_Line(std::string& line, const std::string& what) {
+  if (Read_Text_Line(line)) return true;
+  Input_Read_Error(INP_UNEXPECTED_EOF,
+                   "The input file ended at line " + fmt::I0(Input_Line_Number()) +
+                       " while reading " + what + ".",
+                   "Complete the data and end the file with the line END.");
+  return false;
+}
+
+bool Check_Input_Capacity(long long count, int capacity, const std::string& what) {
+  if (count <= capacity) return true;
+  Input_Read_Error(INP_CAPACITY,
+                   "Line " + fmt::I0(Input_Line_Number()) + ": " + fmt::I0(count) + " " + what +
+                       " were specified; at most " + fmt::I0(capacity) + " can be stored.",
+                   "Reduce the number of " + what + " to " + fmt::I0(capacity) + " or fewer.");
+  return false;
+}
+
+bool Check_Input_Code(long long code, int lo, int hi, const std::string& what) {
+  if (code >= lo && code <= hi) return true;
+  Input_Read_Error(INP_CODE_RANGE,
+                   "Line " + fmt::I0(Input_Line_Number()) + ": the " + what + " " + fmt::I0(code) +
+                       " is outside the range " + fmt::I0(lo) + " to " + fmt::I0(hi) + ".",
+                   "Give a " + what + " from " + fmt::I0(lo) + " to " + fmt::I0(hi) + ".");
+  return false;
+}
+
+Free_Read::Free_Read(std::string what, bool read_after_error)
+    : what_(std::move(what)), read_after_error_(read_after_error) {
+  if (Error_Recorded() && !read_after_error_) ok_ = false;
 }
 
 Free_Read::~Free_Read() { finish(); }
@@ -107,7 +155,7 @@ void Free_Read::finish() {
 void Free_Read::fail(const std::string& problem, const char* name) {
   if (!ok_) return;
   ok_ = false;
-  if (Error_Recorded()) return;
+  if (Error_Recorded() && !read_after_error_) return;
   int ln = Input_Line_Number();
   if (problem.empty()) {
     Input_Read_Error(INP_UNEXPECTED_EOF,
@@ -126,8 +174,13 @@ bool Free_Read::next_item(std::string& item, const char* name) {
   if (!ok_) return false;
   for (;;) {
     if (!have_line_) {
-      if (!Read_Text_Line(line_)) {
+      bool too_long = false;
+      if (!Read_Raw_Line(line_, DATA_LINE_LIMIT, &too_long)) {
         fail("", name);
+        return false;
+      }
+      if (too_long) {
+        fail("a line longer than " + fmt::I0(long(DATA_LINE_LIMIT)) + " characters", name);
         return false;
       }
       have_line_ = true;

@@ -33,9 +33,13 @@ inline constexpr int INP_GEOMETRY = 84;         // impossible bar or strand geom
 // it goes out of scope or finish() is called. A value that cannot be read
 // records an input error whose message names the line, the part of the file
 // being read (`what`) and the value expected, and every later read fails.
+//
+// A Free_Read made after an error was recorded fails at once, so that a reader
+// that goes on after an error reads nothing more; pass read_after_error = true
+// where a reader deliberately goes on reading after one of its own errors.
 class Free_Read {
  public:
-  explicit Free_Read(std::string what);
+  explicit Free_Read(std::string what, bool read_after_error = false);
   ~Free_Read();
   Free_Read(const Free_Read&) = delete;
   Free_Read& operator=(const Free_Read&) = delete;
@@ -55,12 +59,24 @@ class Free_Read {
   std::size_t pos_ = 0;
   bool have_line_ = false;
   bool ok_ = true;
+  bool read_after_error_ = false;
 };
 
 // Record an input error with the reader's standard block:
 // header, "An error was detected in the input data.", "Problem:  " text
 // (naming the line number), blank, "Solution:  " remedy.
 void Input_Read_Error(int n, const std::string& problem, const std::string& solution);
+
+// Read the next line as text where the file must go on: at end of file record
+// INP_UNEXPECTED_EOF naming the line number and `what` was being read.
+bool Read_Required_Line(std::string& line, const std::string& what);
+
+// Capacity check made before anything is stored: false (and INP_CAPACITY
+// recorded) when count exceeds capacity. `what` names the entries ("load cases").
+bool Check_Input_Capacity(long long count, int capacity, const std::string& what);
+
+// Code check: false (and INP_CODE_RANGE recorded) when code is outside lo..hi.
+bool Check_Input_Code(long long code, int lo, int hi, const std::string& what);
 
 // Parse a free-form number (1, 1., .5, -2.5E3, 2.5D3). False if not a number.
 bool Parse_Real(std::string_view s, double& x);

@@ -1,13 +1,19 @@
-// Run-wide state of the section analysis (working section, moment-EI tables).
+// Run-wide state of the section analysis: the working section (EI_Vars) and
+// the settings made by the section-analysis driver.
 #pragma once
 #include <cstdint>
 
 #include "engine/fixed_array.h"
+#include "section/ei_vars.h"
 
 namespace ormyx {
 
 struct Section_State {
-  int32_t placeholder = 0;
+  EI_Vars EI;
+  int32_t i_NumberOfSlices = NUM_SLICES;
+  double rd_NumberOfSlices = NUM_SLICES;
+  int32_t i_MaxCurvaturePoints = 150;
+  int32_t b_PrestressBlockPrinted = 0;  // the loss-of-prestress block of this section is written
 };
 
 }  // namespace ormyx

@@ -1,0 +1,36 @@
+# Ormyx: the two everyday commands are `make run` and `make test`.
+BUILD ?= build
+ASAN_BUILD ?= build-asan
+JOBS ?= 2
+EXAMPLE ?= examples/us_soft_clay.inp
+
+.PHONY: all build run test test-main test-asan bench clean
+
+all: build
+
+build:
+	cmake -S . -B $(BUILD) -DCMAKE_BUILD_TYPE=RelWithDebInfo
+	cmake --build $(BUILD) -j$(JOBS)
+
+# Build, then analyse an example input; the report goes to out/.
+run: build
+	mkdir -p out
+	./$(BUILD)/ormyx $(EXAMPLE) --out out
+
+# Build and pass every test, then the input-reader robustness tests under
+# AddressSanitizer and UndefinedBehaviorSanitizer.
+test: test-main test-asan
+
+test-main: build
+	cd $(BUILD) && ctest -j$(JOBS) --output-on-failure
+
+test-asan:
+	cmake -S . -B $(ASAN_BUILD) -DCMAKE_BUILD_TYPE=Debug -DORMYX_SANITIZE=ON -DORMYX_BENCH=OFF
+	cmake --build $(ASAN_BUILD) -j$(JOBS)
+	cd $(ASAN_BUILD) && ASAN_OPTIONS=detect_leaks=0 ctest -j$(JOBS) --output-on-failure -R 'Garble|Tokenizer|RunSequence'
+
+bench: build
+	for b in $(BUILD)/bench/*_bench; do $$b; done
+
+clean:
+	rm -rf $(BUILD) $(ASAN_BUILD) out
