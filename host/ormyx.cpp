@@ -1,2 +1,742 @@
+// ormyx: the command-line host of the engine. For every input file it makes a
+// private work folder, writes NAMES.DAT and the list of moment-curvature file
+// names there, runs OGO in a child process with that folder as its current
+// directory, moves the run files beside the input (or into --out DIR), prints
+// the outcome lines of the run-message file and the engine's status.
+#include <fcntl.h>
+#include <signal.h>
+#include <sys/stat.h>
+#include <sys/types.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <algorithm>
+#include <cerrno>
+#include <charconv>
+#include <cstdint>
+#include <cstdio>
+#include <cstdlib>
+#include <cstring>
+#include <filesystem>
+#include <fstream>
+#include <iostream>
+#include <set>
+#include <sstream>
+#include <string>
+#include <string_view>
+#include <utility>
+#include <vector>
+
 #include "engine/ogo.h"
-int main() { return 0; }
+#include "engine/run_control.h"
+
+namespace ormyx::host {
+
+namespace fs = std::filesystem;
+
+constexpr int EXIT_RUN_ERROR = 1;
+constexpr int EXIT_USAGE = 2;
+constexpr int MAX_JOBS = 1024;
+constexpr std::size_t MAX_RUN_NAME = 200;  // longest name written to NAMES.DAT
+
+const char* const WORK_PREFIX = ".ormyx-work-";
+const char* const NAMES_FILE = "NAMES.DAT";
+const char* const MEI_LIST_FILE = "M_vs_EI_report_names.txt";
+const char* const CONSOLE_FILE = ".console";  // the engine's standard output
+
+const char* const USAGE_TEXT =
+    "Usage: ormyx [--out DIR] [-j N] INPUT...\n"
+    "Run the lateral pile analysis of each INPUT file.\n"
+    "\n"
+    "Every input is analysed in a private work folder; the run files are then\n"
+    "written to DIR (default: the folder of the input), named after the input:\n"
+    "  STEM.out    output report\n"
+    "  STEM.plt    plot output file\n"
+    "  STEM.msg    run-message file\n"
+    "  STEM.mc/    moment-curvature files, when the run writes any; mc_K.txt\n"
+    "              holds section s at axial thrust t, K = (s - 1) * n + t,\n"
+    "              n being the number of axial thrusts of the run\n"
+    "The outcome lines of the run-message file are printed, then the line\n"
+    "\"status: N\" with the engine's return value. With several inputs every\n"
+    "line is prefixed by the input name.\n"
+    "\n"
+    "Options:\n"
+    "  -o, --out DIR   write the run files to DIR (created when missing)\n"
+    "  -j, --jobs N    analyse up to N inputs at the same time (default 1)\n"
+    "  -h, --help      show this help and exit\n"
+    "  -V, --version   show the version and exit\n"
+    "  --              end of options (for input names beginning with '-')\n"
+    "\n"
+    "Exit status: 0 when every run returned N <= 0 (normal end or warnings),\n"
+    "1 when a run returned N > 0 (an error) or could not be completed,\n"
+    "2 for a usage error.\n";
+
+// Names of the run files inside the work folder.
+struct Run_Names {
+  std::string input, report, plot, message;
+};
+
+// One input file and its run.
+struct Job {
+  std::string arg;     // the input as given on the command line
+  fs::path input;      // absolute path of the input
+  fs::path out_dir;    // absolute output folder
+  std::string stem;    // base name of the outputs
+  Run_Names names;
+  fs::path work;       // work folder, empty when none exists
+  pid_t pid = -1;
+  int status_fd = -1;  // read end of the pipe carrying the engine's status
+  bool running = false;
+  bool done = false;
+  int exit_code = 0;
+  std::string block;   // the lines to print for this input
+};
+
+struct Options {
+  std::vector<std::string> inputs;
+  std::string out_dir;
+  bool has_out = false;
+  int jobs = 1;
+};
+
+volatile sig_atomic_t g_signal = 0;
+
+void On_Signal(int sig) { g_signal = sig; }
+
+std::string Errno_Text(int e) { return std::strerror(e); }
+
+// A name as shown in a message: very long names are cut in the middle.
+std::string fn_Shown(const std::string& name) {
+  if (name.size() <= 300) return name;
+  return name.substr(0, 150) + "..." + name.substr(name.size() - 50);
+}
+
+int Usage_Error(const std::string& message) {
+  std::fprintf(stderr, "ormyx: %s\nTry 'ormyx --help' for more information.\n", message.c_str());
+  return EXIT_USAGE;
+}
+
+void Host_Error(const Job& job, const std::string& message) {
+  std::fprintf(stderr, "ormyx: %s: %s\n", fn_Shown(job.arg).c_str(), message.c_str());
+}
+
+// Strict parse of the job count: digits only, 1 .. MAX_JOBS.
+bool fn_Parse_Jobs(std::string_view text, int& jobs) {
+  int value = 0;
+  auto [end, ec] = std::from_chars(text.data(), text.data() + text.size(), value);
+  if (ec != std::errc() || end != text.data() + text.size() || value < 1 || value > MAX_JOBS)
+    return false;
+  jobs = value;
+  return true;
+}
+
+// Reads the command line. Returns -1 to go on, otherwise the exit code.
+int Parse_Arguments(int argc, char** argv, Options& opt) {
+  bool options_end = false;
+  for (int i = 1; i < argc; ++i) {
+    std::string a = argv[i] ? argv[i] : "";
+    if (options_end || a.empty() || a[0] != '-') {
+      opt.inputs.push_back(a);
+      continue;
+    }
+    if (a == "--") {
+      options_end = true;
+    } else if (a == "-h" || a == "--help") {
+      std::fputs(USAGE_TEXT, stdout);
+      return 0;
+    } else if (a == "-V" || a == "--version") {
+      std::printf("ormyx %s\n", VERSION_TEXT);
+      return 0;
+    } else if (a == "-o" || a == "--out" || a.rfind("--out=", 0) == 0) {
+      std::string value;
+      if (a.size() > 5 && a[5] == '=') {
+        value = a.substr(6);
+      } else if (i + 1 < argc && argv[i + 1]) {
+        value = argv[++i];
+      } else {
+        return Usage_Error("option '" + a + "' needs a folder");
+      }
+      if (value.empty()) return Usage_Error("option '--out' needs a folder");
+      opt.out_dir = value;
+      opt.has_out = true;
+    } else if (a == "-j" || a == "--jobs" || a.rfind("--jobs=", 0) == 0 ||
+               (a.rfind("-j", 0) == 0 && a.size() > 2)) {
+      std::string value;
+      if (a.rfind("--jobs=", 0) == 0) {
+        value = a.substr(7);
+      } else if (a.rfind("-j", 0) == 0 && a.size() > 2) {
+        value = a.substr(2);
+      } else if (i + 1 < argc && argv[i + 1]) {
+        value = argv[++i];
+      } else {
+        return Usage_Error("option '" + a + "' needs a number of jobs");
+      }
+      if (!fn_Parse_Jobs(value, opt.jobs))
+        return Usage_Error("invalid number of jobs '" + fn_Shown(value) + "' (1 to " +
+                           std::to_string(MAX_JOBS) + ")");
+    } else if (a == "-") {
+      return Usage_Error("reading the input from standard input is not supported");
+    } else {
+      return Usage_Error("unknown option '" + fn_Shown(a) + "'");
+    }
+  }
+  if (opt.inputs.empty()) return Usage_Error("no input file given");
+  return -1;
+}
+
+// A name that NAMES.DAT can carry: short, no control characters, no blank
+// at either end (the engine strips trailing blanks from its name fields).
+bool fn_Safe_Run_Name(const std::string& s) {
+  if (s.empty() || s.size() > MAX_RUN_NAME || s.front() == ' ' || s.back() == ' ') return false;
+  for (unsigned char c : s)
+    if (c < 0x20 || c == 0x7f) return false;
+  return true;
+}
+
+// True for the names the moment-curvature list gives: mc_dddd.txt.
+bool fn_Is_MC_Name(const std::string& s) {
+  if (s.size() != 11 || s.compare(0, 3, "mc_") != 0 || s.compare(7, 4, ".txt") != 0) return false;
+  for (int i = 3; i < 7; ++i)
+    if (s[i] < '0' || s[i] > '9') return false;
+  return true;
+}
+
+std::string fn_MC_Name(int k) {
+  char buf[16];
+  std::snprintf(buf, sizeof buf, "mc_%04d.txt", k);
+  return buf;
+}
+
+// Run file names inside the work folder: the input's own names where they
+// are safe, so that the report header shows them, else fixed names.
+Run_Names fn_Choose_Run_Names(const std::string& stem, const std::string& file_name) {
+  Run_Names n{"input.inp", "report.out", "plot.plt", "run.msg"};
+  if (fn_Safe_Run_Name(stem + ".out")) {
+    n.report = stem + ".out";
+    n.plot = stem + ".plt";
+    n.message = stem + ".msg";
+  }
+  bool reserved = file_name == NAMES_FILE || file_name == MEI_LIST_FILE ||
+                  file_name == CONSOLE_FILE || fn_Is_MC_Name(file_name) ||
+                  file_name == n.report || file_name == n.plot || file_name == n.message;
+  if (fn_Safe_Run_Name(file_name) && !reserved) n.input = file_name;
+  return n;
+}
+
+// Checks that an input names a readable regular file.
+bool fn_Check_Input(const std::string& arg, std::string& why) {
+  if (arg.empty()) {
+    why = "empty file name";
+    return false;
+  }
+  struct stat st{};
+  if (::stat(arg.c_str(), &st) != 0) {
+    why = Errno_Text(errno);
+    return false;
+  }
+  if (!S_ISREG(st.st_mode)) {
+    why = "not a regular file";
+    return false;
+  }
+  int fd = ::open(arg.c_str(), O_RDONLY);
+  if (fd < 0) {
+    why = "cannot be read: " + Errno_Text(errno);
+    return false;
+  }
+  ::close(fd);
+  return true;
+}
+
+// Creates a unique work folder under dir; empty path on failure (errno set).
+fs::path fn_Make_Work_Folder(const fs::path& dir) {
+  std::string templ = (dir / (std::string(WORK_PREFIX) + "XXXXXX")).string();
+  std::vector<char> buf(templ.begin(), templ.end());
+  buf.push_back('\0');
+  if (::mkdtemp(buf.data()) == nullptr) return {};
+  return fs::path(buf.data());
+}
+
+// Makes sure the output folder exists and can take new files.
+bool fn_Check_Out_Dir(const fs::path& dir, std::string& why) {
+  std::error_code ec;
+  fs::file_status st = fs::status(dir, ec);
+  if (!fs::exists(st)) {
+    fs::create_directories(dir, ec);
+    if (ec) {
+      why = "cannot create the output folder: " + ec.message();
+      return false;
+    }
+  } else if (!fs::is_directory(st)) {
+    why = "the output folder is not a folder";
+    return false;
+  }
+  fs::path probe = fn_Make_Work_Folder(dir);
+  if (probe.empty()) {
+    why = "cannot write in the output folder: " + Errno_Text(errno);
+    return false;
+  }
+  ::rmdir(probe.c_str());
+  return true;
+}
+
+bool fn_Same_File(const struct stat& a, const struct stat& b) {
+  return a.st_dev == b.st_dev && a.st_ino == b.st_ino;
+}
+
+// Builds the jobs and checks everything that makes a usage error: missing
+// or unreadable inputs, unusable output folders, outputs that would collide
+// with each other or replace an input. Returns -1 to go on, else 2.
+int Plan_Jobs(const Options& opt, std::vector<Job>& jobs) {
+  std::vector<struct stat> input_ids;
+  for (const std::string& arg : opt.inputs) {
+    std::string why;
+    if (!fn_Check_Input(arg, why)) return Usage_Error("input file '" + fn_Shown(arg) + "': " + why);
+    struct stat st{};
+    ::stat(arg.c_str(), &st);
+    input_ids.push_back(st);
+    Job job;
+    job.arg = arg;
+    std::error_code ec;
+    job.input = fs::absolute(arg, ec).lexically_normal();
+    if (ec) return Usage_Error(fn_Shown(arg) + ": " + ec.message());
+    fs::path out = opt.has_out ? fs::absolute(opt.out_dir, ec).lexically_normal()
+                               : job.input.parent_path();
+    if (ec) return Usage_Error(fn_Shown(opt.out_dir) + ": " + ec.message());
+    job.out_dir = out;
+    std::string file_name = job.input.filename().string();
+    job.stem = fs::path(file_name).stem().string();
+    if (job.stem.empty()) job.stem = file_name;
+    job.names = fn_Choose_Run_Names(job.stem, file_name);
+    jobs.push_back(std::move(job));
+  }
+
+  std::set<std::string> checked_dirs;
+  for (const Job& job : jobs) {
+    if (!checked_dirs.insert(job.out_dir.string()).second) continue;
+    std::string why;
+    if (!fn_Check_Out_Dir(job.out_dir, why))
+      return Usage_Error(fn_Shown(job.out_dir.string()) + ": " + why);
+  }
+
+  std::set<std::string> targets;
+  for (const Job& job : jobs) {
+    std::error_code ec;
+    fs::path base = fs::weakly_canonical(job.out_dir, ec) / job.stem;
+    if (!targets.insert(base.string()).second)
+      return Usage_Error(fn_Shown(job.arg) + ": another input writes the same output files (" +
+                         fn_Shown(base.string()) + ".out); use a different --out folder");
+    for (const char* ext : {".out", ".plt", ".msg", ".mc"}) {
+      fs::path dest = job.out_dir / (job.stem + ext);
+      struct stat st{};
+      if (::stat(dest.c_str(), &st) != 0) continue;
+      for (std::size_t i = 0; i < input_ids.size(); ++i)
+        if (fn_Same_File(st, input_ids[i]))
+          return Usage_Error(fn_Shown(opt.inputs[i]) + ": the output " +
+                             fn_Shown(dest.string()) + " would replace this input; use --out DIR");
+    }
+  }
+  return -1;
+}
+
+bool fn_Write_Text_File(const fs::path& path, const std::string& text) {
+  std::ofstream out(path, std::ios::binary | std::ios::trunc);
+  out << text;
+  out.close();
+  return !out.fail();
+}
+
+// Work folder, NAMES.DAT, the moment-curvature name list and the input copy.
+bool fn_Prepare_Work_Folder(Job& job) {
+  job.work = fn_Make_Work_Folder(job.out_dir);
+  if (job.work.empty()) {
+    Host_Error(job, "cannot create a work folder in " + job.out_dir.string() + ": " +
+                        Errno_Text(errno));
+    return false;
+  }
+  std::string names = job.names.input + "\n" + job.names.report + "\n" + job.names.plot + "\n" +
+                      job.names.message + "\n";
+  std::string mc_list;
+  mc_list.reserve(12 * MAX_MEI_REPORT_FILES);
+  for (int k = 1; k <= MAX_MEI_REPORT_FILES; ++k) mc_list += fn_MC_Name(k) + "\n";
+  std::error_code ec;
+  if (!fn_Write_Text_File(job.work / NAMES_FILE, names) ||
+      !fn_Write_Text_File(job.work / MEI_LIST_FILE, mc_list)) {
+    Host_Error(job, "cannot write the run files into the work folder " + job.work.string());
+    return false;
+  }
+  fs::copy_file(job.input, job.work / job.names.input, fs::copy_options::overwrite_existing, ec);
+  if (ec) {
+    Host_Error(job, "cannot copy the input into the work folder: " + ec.message());
+    return false;
+  }
+  return true;
+}
+
+// The child: run the engine in the work folder and send its status back.
+[[noreturn]] void Run_Child(const Job& job, int status_fd) {
+  for (int sig : {SIGINT, SIGTERM, SIGHUP, SIGPIPE}) ::signal(sig, SIG_DFL);
+  if (::chdir(job.work.c_str()) != 0) ::_exit(3);
+  int console = ::open(CONSOLE_FILE, O_WRONLY | O_CREAT | O_TRUNC, 0644);
+  if (console >= 0) {
+    ::dup2(console, STDOUT_FILENO);
+    ::close(console);
+  }
+  int32_t status = 0;
+  try {
+    status = OGO(HOST_VERSION);
+  } catch (...) {
+    ::_exit(4);
+  }
+  std::cout.flush();
+  std::fflush(stdout);
+  char buf[32];
+  int len = std::snprintf(buf, sizeof buf, "%d\n", int(status));
+  ssize_t w;
+  do {
+    w = ::write(status_fd, buf, std::size_t(len));
+  } while (w < 0 && errno == EINTR);
+  ::_exit(0);
+}
+
+enum Launch_Result { LAUNCHED, LAUNCH_FAILED, LAUNCH_BUSY };
+
+void Remove_Work_Folder(Job& job) {
+  std::error_code ec;
+  if (!job.work.empty()) fs::remove_all(job.work, ec);
+  job.work.clear();
+}
+
+// Starts the run of one job. LAUNCH_BUSY when no process can be made just
+// now (nothing is left behind); LAUNCH_FAILED after reporting why.
+Launch_Result fn_Launch(Job& job) {
+  if (!fn_Prepare_Work_Folder(job)) {
+    Remove_Work_Folder(job);
+    return LAUNCH_FAILED;
+  }
+  int fds[2];
+  if (::pipe(fds) != 0) {
+    Host_Error(job, "cannot create a pipe: " + Errno_Text(errno));
+    Remove_Work_Folder(job);
+    return LAUNCH_FAILED;
+  }
+  std::fflush(stdout);
+  std::fflush(stderr);
+  pid_t pid = ::fork();
+  if (pid < 0) {
+    int e = errno;
+    ::close(fds[0]);
+    ::close(fds[1]);
+    Remove_Work_Folder(job);
+    if (e == EAGAIN) return LAUNCH_BUSY;
+    Host_Error(job, "cannot start the analysis process: " + Errno_Text(e));
+    return LAUNCH_FAILED;
+  }
+  if (pid == 0) {
+    ::close(fds[0]);
+    Run_Child(job, fds[1]);
+  }
+  ::close(fds[1]);
+  job.pid = pid;
+  job.status_fd = fds[0];
+  job.running = true;
+  return LAUNCHED;
+}
+
+std::string fn_Read_All(int fd) {
+  std::string text;
+  char buf[256];
+  for (;;) {
+    ssize_t n = ::read(fd, buf, sizeof buf);
+    if (n > 0) {
+      text.append(buf, std::size_t(n));
+    } else if (n < 0 && errno == EINTR) {
+      continue;
+    } else {
+      break;
+    }
+  }
+  return text;
+}
+
+std::string fn_Read_File(const fs::path& path) {
+  std::ifstream in(path, std::ios::binary);
+  std::ostringstream s;
+  s << in.rdbuf();
+  return s.str();
+}
+
+std::vector<std::string> fn_Lines(const std::string& text) {
+  std::vector<std::string> lines;
+  std::istringstream in(text);
+  std::string line;
+  while (std::getline(in, line)) {
+    while (!line.empty() && (line.back() == '\r' || line.back() == ' ' || line.back() == '\t'))
+      line.pop_back();
+    lines.push_back(line);
+  }
+  return lines;
+}
+
+std::string fn_Left_Trimmed(const std::string& s) {
+  std::size_t i = s.find_first_not_of(" \t");
+  return i == std::string::npos ? std::string() : s.substr(i);
+}
+
+// An error code written with an error number: INP or RUN and five digits.
+bool fn_Has_Error_Code(const std::string& s) {
+  for (std::size_t i = 0; i + 8 <= s.size(); ++i) {
+    if (s.compare(i, 3, "INP") != 0 && s.compare(i, 3, "RUN") != 0) continue;
+    bool digits = true;
+    for (std::size_t j = i + 3; j < i + 8; ++j)
+      if (s[j] < '0' || s[j] > '9') digits = false;
+    if (digits) return true;
+  }
+  return false;
+}
+
+bool fn_Is_Error_Header(const std::string& t) {
+  return t.find("****") != std::string::npos && t.find("Error No.") != std::string::npos;
+}
+
+bool fn_Is_Progress_Line(const std::string& t) {
+  return t.rfind("Computing ", 0) == 0 || t.rfind("Completed ", 0) == 0 ||
+         t.rfind("Input of data completed", 0) == 0;
+}
+
+// The lines of the run-message file that say how the run ended: every
+// error block from its header on (an error stops the run, so what follows
+// is the block and the closing lines), lines with an error code, and the
+// "The analysis ended ..." closing lines.
+std::vector<std::string> fn_Outcome_Lines(const std::string& message_text) {
+  std::vector<std::string> out;
+  bool in_error = false;
+  for (const std::string& line : fn_Lines(message_text)) {
+    std::string t = fn_Left_Trimmed(line);
+    if (t.empty()) continue;
+    bool header = fn_Is_Error_Header(t);
+    if (header && t.find("(NON-FATAL)") != std::string::npos) {
+      out.push_back(line);
+      continue;
+    }
+    if (header) in_error = true;
+    if (in_error) {
+      if (!fn_Is_Progress_Line(t)) out.push_back(line);
+    } else if (t.rfind("The analysis ended", 0) == 0 ||
+               t.find("ended prematurely") != std::string::npos || fn_Has_Error_Code(t)) {
+      out.push_back(line);
+    }
+  }
+  return out;
+}
+
+// Moves a file, copying when the two paths lie on different file systems.
+bool fn_Move_File(const fs::path& from, const fs::path& to, std::string& why) {
+  if (::rename(from.c_str(), to.c_str()) == 0) return true;
+  if (errno != EXDEV) {
+    why = "cannot move " + from.string() + " to " + to.string() + ": " + Errno_Text(errno);
+    return false;
+  }
+  std::error_code ec;
+  fs::copy_file(from, to, fs::copy_options::overwrite_existing, ec);
+  if (!ec) fs::remove(from, ec);
+  if (ec) {
+    why = "cannot copy " + from.string() + " to " + to.string() + ": " + ec.message();
+    return false;
+  }
+  return true;
+}
+
+// Moves the run files to the output folder. Outputs of an earlier run that
+// this run did not write are removed, so the folder never mixes two runs.
+bool fn_Move_Run_Files(Job& job) {
+  bool ok = true;
+  std::string why;
+  std::error_code ec;
+  const std::pair<std::string, std::string> files[] = {{job.names.report, ".out"},
+                                                       {job.names.plot, ".plt"},
+                                                       {job.names.message, ".msg"}};
+  for (const auto& [name, ext] : files) {
+    fs::path from = job.work / name;
+    fs::path to = job.out_dir / (job.stem + ext);
+    if (fs::is_regular_file(from, ec)) {
+      if (!fn_Move_File(from, to, why)) {
+        Host_Error(job, why);
+        ok = false;
+      }
+    } else if (fs::is_regular_file(to, ec)) {
+      fs::remove(to, ec);
+    }
+  }
+
+  std::vector<std::string> mc;
+  for (const auto& e : fs::directory_iterator(job.work, ec))
+    if (fn_Is_MC_Name(e.path().filename().string())) mc.push_back(e.path().filename().string());
+  std::sort(mc.begin(), mc.end());
+  fs::path mc_dir = job.out_dir / (job.stem + ".mc");
+  if (fs::is_directory(mc_dir, ec)) {
+    std::vector<fs::path> old;
+    for (const auto& e : fs::directory_iterator(mc_dir, ec))
+      if (fn_Is_MC_Name(e.path().filename().string())) old.push_back(e.path());
+    for (const fs::path& p : old) fs::remove(p, ec);
+    if (mc.empty()) fs::remove(mc_dir, ec);  // removes it only when empty
+  }
+  if (!mc.empty()) {
+    fs::create_directories(mc_dir, ec);
+    if (ec || !fs::is_directory(mc_dir, ec)) {
+      Host_Error(job, "cannot create the folder " + mc_dir.string() + ": " +
+                          (ec ? ec.message() : std::string("a file of that name exists")));
+      return false;
+    }
+    for (const std::string& name : mc) {
+      if (!fn_Move_File(job.work / name, mc_dir / name, why)) {
+        Host_Error(job, why);
+        ok = false;
+      }
+    }
+  }
+  return ok;
+}
+
+// After the child has ended: gather the run files, build the printed block,
+// remove the work folder (kept, and named, when a file could not be moved).
+void Finish_Job(Job& job, int wait_status) {
+  std::string status_text = fn_Read_All(job.status_fd);
+  ::close(job.status_fd);
+  job.status_fd = -1;
+  job.running = false;
+  job.done = true;
+
+  bool have_status = false;
+  long status = 0;
+  if (WIFEXITED(wait_status) && WEXITSTATUS(wait_status) == 0) {
+    char* end = nullptr;
+    errno = 0;
+    status = std::strtol(status_text.c_str(), &end, 10);
+    have_status = errno == 0 && end != status_text.c_str();
+  }
+
+  std::vector<std::string> lines;
+  std::error_code ec;
+  for (const std::string& l : fn_Lines(fn_Read_File(job.work / CONSOLE_FILE)))
+    if (!fn_Left_Trimmed(l).empty()) lines.push_back(l);
+  fs::path message = job.work / job.names.message;
+  if (fs::is_regular_file(message, ec))
+    for (const std::string& l : fn_Outcome_Lines(fn_Read_File(message))) lines.push_back(l);
+
+  if (have_status) {
+    lines.push_back("status: " + std::to_string(status));
+    job.exit_code = status > 0 ? EXIT_RUN_ERROR : 0;
+  } else {
+    if (WIFSIGNALED(wait_status))
+      Host_Error(job, "the analysis stopped abnormally (signal " +
+                          std::to_string(WTERMSIG(wait_status)) + ")");
+    else if (WIFEXITED(wait_status) && WEXITSTATUS(wait_status) == 3)
+      Host_Error(job, "cannot enter the work folder " + job.work.string());
+    else if (WIFEXITED(wait_status) && WEXITSTATUS(wait_status) == 4)
+      Host_Error(job, "the analysis stopped with an unexpected failure of the engine");
+    else
+      Host_Error(job, "the analysis stopped without a status");
+    job.exit_code = EXIT_RUN_ERROR;
+  }
+
+  if (fn_Move_Run_Files(job)) {
+    fs::remove_all(job.work, ec);
+  } else {
+    Host_Error(job, "the files that could not be moved are left in " + job.work.string());
+    job.exit_code = EXIT_RUN_ERROR;
+  }
+  job.work.clear();
+
+  for (const std::string& l : lines) job.block += l + "\n";
+}
+
+void Print_Block(const Job& job, bool prefixed) {
+  std::string text;
+  std::istringstream in(job.block);
+  std::string line;
+  while (std::getline(in, line)) text += (prefixed ? job.arg + ": " : std::string()) + line + "\n";
+  std::fwrite(text.data(), 1, text.size(), stdout);
+  std::fflush(stdout);
+}
+
+// Stops the running children after a signal, removes their work folders and
+// ends with that signal.
+[[noreturn]] void Abort_Jobs(std::vector<Job>& jobs, int sig) {
+  for (Job& job : jobs)
+    if (job.running) ::kill(job.pid, SIGTERM);
+  for (Job& job : jobs) {
+    if (!job.running) continue;
+    int st = 0;
+    while (::waitpid(job.pid, &st, 0) < 0 && errno == EINTR) {
+    }
+    ::close(job.status_fd);
+    Remove_Work_Folder(job);
+  }
+  ::signal(sig, SIG_DFL);
+  ::raise(sig);
+  ::_exit(128 + sig);
+}
+
+// Runs all jobs, at most max_jobs at a time, and prints their blocks in
+// input order. Returns the worst exit code.
+int Run_Jobs(std::vector<Job>& jobs, int max_jobs) {
+  struct sigaction sa{};
+  sa.sa_handler = On_Signal;
+  sigemptyset(&sa.sa_mask);
+  sa.sa_flags = 0;  // no restart: waitpid returns on a signal
+  for (int sig : {SIGINT, SIGTERM, SIGHUP}) ::sigaction(sig, &sa, nullptr);
+  ::signal(SIGPIPE, SIG_IGN);  // a closed standard output must not stop the runs half way
+
+  const bool prefixed = jobs.size() > 1;
+  std::size_t next = 0, printed = 0;
+  int running = 0;
+  int worst = 0;
+  while (printed < jobs.size()) {
+    if (g_signal) Abort_Jobs(jobs, g_signal);
+    while (running < max_jobs && next < jobs.size() && !g_signal) {
+      Job& job = jobs[next];
+      Launch_Result r = fn_Launch(job);
+      if (r == LAUNCH_BUSY && running > 0) break;  // wait for a process to end, then retry
+      if (r == LAUNCH_BUSY) Host_Error(job, "cannot start the analysis process: no process left");
+      if (r == LAUNCHED) {
+        ++running;
+      } else {
+        job.done = true;
+        job.exit_code = EXIT_RUN_ERROR;
+      }
+      ++next;
+    }
+    if (running > 0) {
+      int st = 0;
+      pid_t pid = ::waitpid(-1, &st, 0);
+      if (pid < 0) {
+        if (errno == EINTR) continue;
+        break;  // no children left: should not happen
+      }
+      for (Job& job : jobs)
+        if (job.running && job.pid == pid) {
+          Finish_Job(job, st);
+          --running;
+        }
+    }
+    while (printed < jobs.size() && jobs[printed].done) {
+      Print_Block(jobs[printed], prefixed);
+      worst = std::max(worst, jobs[printed].exit_code);
+      ++printed;
+    }
+  }
+  return worst;
+}
+
+}  // namespace ormyx::host
+
+int main(int argc, char** argv) {
+  using namespace ormyx::host;
+  Options opt;
+  int code = Parse_Arguments(argc, argv, opt);
+  if (code >= 0) return code;
+  std::vector<Job> jobs;
+  code = Plan_Jobs(opt, jobs);
+  if (code >= 0) return code;
+  return Run_Jobs(jobs, opt.jobs);
+}

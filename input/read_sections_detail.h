@@ -15,7 +15,7 @@ void Read_Strand_Properties(int section);
 void Read_Elastic_Section(int section);
 void Read_Elastic_Plastic_Section(int section);
 
-using Coordinate_List = List<double, MAX_BARS>;
+using Coordinate_List = List<double, MAX_SECTION_BARS>;
 
 // Why bars on a circle cannot be placed (section diameter D, cover c, bar
 // diameter d, n positions, b bars per position), or nullptr when they can.

@@ -26,7 +26,7 @@ namespace ormyx {
 
 inline constexpr int MAX_SECTIONS = 20;
 inline constexpr int MAX_SECTION_POINTS = 40;         // two per section
-inline constexpr int MAX_BARS = 300;                  // bars or strands per section
+inline constexpr int MAX_SECTION_BARS = 300;          // bars or strands per section
 inline constexpr int MAX_USER_EI_THRUSTS = 100;       // thrust levels of a user EI table
 inline constexpr int MAX_USER_EI_POINTS = 150;        // points per thrust level
 inline constexpr int MAX_STRESS_STRAIN_POINTS = 100;  // input concrete curve
@@ -49,12 +49,12 @@ inline constexpr int SECTION_USER_EI = 13;               // user-defined nonline
 inline constexpr int SECTION_MICROPILE = 14;
 
 // Cross-sectional shape codes of elastic and elastic-plastic sections (i_ShapeCode).
-inline constexpr int SHAPE_RECTANGULAR = 1;
-inline constexpr int SHAPE_CIRCULAR = 2;
-inline constexpr int SHAPE_CIRCULAR_PIPE = 3;
-inline constexpr int SHAPE_STRONG_H_PILE = 4;
-inline constexpr int SHAPE_WEAK_H_PILE = 5;
-inline constexpr int SHAPE_EMBEDDED_POLE = 6;
+inline constexpr int ELASTIC_SHAPE_RECTANGULAR = 1;
+inline constexpr int ELASTIC_SHAPE_CIRCULAR = 2;
+inline constexpr int ELASTIC_SHAPE_CIRCULAR_PIPE = 3;
+inline constexpr int ELASTIC_SHAPE_STRONG_H_PILE = 4;
+inline constexpr int ELASTIC_SHAPE_WEAK_H_PILE = 5;
+inline constexpr int ELASTIC_SHAPE_EMBEDDED_POLE = 6;
 
 // Bar arrangement (i_RebarArrangement).
 inline constexpr int REBAR_NONE = 0;         // "No rebar", or no recognised pattern line
@@ -138,7 +138,7 @@ struct Pile_Section_Record {
   double rd_ConcreteCover = 0.0;     // concrete cover thickness (in | m | L), inside the casing for types 2, 3
   double rd_CageOffset = 0.0;        // rebar cage offset from the pile centre, in y (in | m | L)
   int32_t i_Number_of_Bars = 0;      // 0..300 (positions x bars per position, or the noncircular count)
-  List<Section_Bar, MAX_BARS> Bar;   // per bar: diameter, area, x, y (and size code if noncircular)
+  List<Section_Bar, MAX_SECTION_BARS> Bar;  // per bar: diameter, area, x, y (and size code if noncircular)
 
   // --- Prestressing strands (types 5-10) ---
   int32_t i_StrandPositioning = STRANDS_NONE;  // STRANDS_AUTO / STRANDS_MANUAL
@@ -153,7 +153,7 @@ struct Pile_Section_Record {
   double rd_Strand_fpu = 0.0;          // ultimate strength fpu of the strand grade, psi in every unit system
   double rd_StrandModulus = 0.0;       // strand elastic modulus: ksi (US customary) | kPa (SI, generic)
   int32_t i_Number_of_Strands = 0;     // 0..300
-  List<Section_Bar, MAX_BARS> Strand;  // per strand: grade, size code, diameter, area, x, y
+  List<Section_Bar, MAX_SECTION_BARS> Strand;  // per strand: grade, size code, diameter, area, x, y
 
   // --- Types 11, 12: elastic and elastic-plastic sections ---
   int32_t i_ShapeCode = 0;             // 1..6, see SHAPE_*

@@ -87,6 +87,7 @@ struct EI_Vars {
   double rd_BarEs = 0.0;
   double rd_CageOffset = 0.0;       // rebar cage offset from the pile centre, in y
   int32_t b_BarsOnCircle = 0;       // logical: bars were generated on a circle
+  int32_t b_LayoutIncludesOffset = 0;  // logical: the layout is already moved by the offset
   int32_t i_BarPositions = 0;       // circle layout: number of positions
   int32_t i_BarsPerPosition = 0;    // circle layout: bars per position
 

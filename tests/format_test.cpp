@@ -534,7 +534,9 @@ TEST(Exponent_Form, Zero_Decimals_Writes_Only_The_Exponent) {
 TEST(Integer_Fields, Match_Fortran_Write) {
   for (const Integer_Case& c : kIntegerCases) {
     EXPECT_EQ(fmt::I(c.v, c.w, c.m), c.expected) << "I" << c.w << "." << c.m << " of " << c.v;
-    if (c.m == 1) EXPECT_EQ(fmt::I(c.v, c.w), c.expected) << "I" << c.w << " of " << c.v;
+    if (c.m == 1) {
+      EXPECT_EQ(fmt::I(c.v, c.w), c.expected) << "I" << c.w << " of " << c.v;
+    }
   }
 }
 

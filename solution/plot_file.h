@@ -1,0 +1,26 @@
+// Records of the plot output file written by the lateral analysis and by the
+// elastic section tables. Each record is one fixed-layout line.
+#pragma once
+#include <string_view>
+
+namespace ormyx {
+
+// Line 3: total number of axial thrusts, with the label of section 1's kind.
+void Write_Plot_Line_3(int thrust_count, std::string_view label);
+// Line 4: points, thrust and nominal moment capacity of one table entry.
+void Write_Plot_Line_4(int points, double thrust, double mn, std::string_view label);
+// Line 5: one moment-EI point; the label is followed by the section, thrust
+// and point numbers.
+void Write_Plot_Line_5(double moment, double ei, double curvature, std::string_view label,
+                       int section, int thrust, int point);
+// Line 6 when no p-y curves at user depths follow.
+void Write_Plot_Line_6_None();
+// Line 9: number of load cases, number of nodes, unit system.
+void Write_Plot_Line_9(int load_cases, int nodes, int iunits);
+// Line 10: the results of node k of the current load case.
+void Write_Plot_Line_10(int k, double x, double y, double moment, double shear, double p,
+                        double ei);
+// Line 11 when no deflection-length study ran for load case c.
+void Write_Plot_Line_11_None(int c, bool lrfd);
+
+}  // namespace ormyx
