@@ -48,6 +48,11 @@ void Convert_US_Input_Units() {
   f.b_ConversionDone = true;
 }
 
-void Make_Layers_Contiguous() {}
+void Make_Layers_Contiguous() {
+  Soil_Records& soil = RS().prob.soil;
+  const int n = soil.i_Number_of_Layers;
+  for (int L = 1; L < n; ++L) soil.XLayerTop[L + 1] = soil.XLayerBottom[L];
+  if (n >= 1) soil.XLayerTop[1] = soil.rd_GroundSurfaceDepth;
+}
 
 }  // namespace ormyx

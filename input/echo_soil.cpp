@@ -274,11 +274,16 @@ void Check_Unit_Weights() {
     }
     return;
   }
-  double lo = sp.rd_Gamma[1], hi = sp.rd_Gamma[1];
-  for (int i = 2; i <= n; ++i) {
-    lo = std::fmin(lo, sp.rd_Gamma[i]);
-    hi = std::fmax(hi, sp.rd_Gamma[i]);
+  // Frozen soil layers carry no unit weight and take no part in the check.
+  bool any = false;
+  double lo = 0.0, hi = 0.0;
+  for (int i = 1; i <= n; ++i) {
+    if (Model_Of((i + 1) / 2) == "Frz Soil") continue;
+    lo = any ? std::fmin(lo, sp.rd_Gamma[i]) : sp.rd_Gamma[i];
+    hi = any ? std::fmax(hi, sp.rd_Gamma[i]) : sp.rd_Gamma[i];
+    any = true;
   }
+  if (!any) return;
   if (units == US_UNITS && (lo <= 20.0 || hi >= 140.0)) {
     for (Channel ch : {CH_MESSAGE, CH_REPORT}) {
       Write_Line(ch);

@@ -14,17 +14,17 @@ namespace ormyx {
 
 namespace {
 
-// The pile cannot be divided into nodes (increments outside 1..500 or a pile
+// The pile cannot be divided into nodes (increments outside 3..500 or a pile
 // of no length): a clear input error instead of a division by zero.
 bool Check_Node_Count(int increments, double length) {
-  if (increments >= 1 && increments <= MAX_INCREMENTS && length > 0.0 && std::isfinite(length))
+  if (increments >= 3 && increments <= MAX_INCREMENTS && length > 0.0 && std::isfinite(length))
     return true;
   Write_Line(CH_REPORT);
   Write_Line(CH_REPORT, Input_Error_Header(83));
   Write_Line(CH_REPORT);
   Write_Line(CH_REPORT, "The pile cannot be divided into nodes: number of increments = " +
                             fmt::I0(increments) + ", pile length = " + fmt::E(length, 12, 4));
-  Write_Line(CH_REPORT, "The number of increments must lie between 1 and 500 and the pile length "
+  Write_Line(CH_REPORT, "The number of increments must lie between 3 and 500 and the pile length "
                         "must be greater than 0.");
   Record_Input_Error(83);
   return false;

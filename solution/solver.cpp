@@ -108,7 +108,7 @@ void Solve_Beam_Column(int iteration) {
   Solver_State& sv = st.sol.solver;
   const Load_Case_State& lc = st.sol.lc;
   const int n = pm.i_Number_of_Nodes;
-  if (n < 4) return;  // the node model always has 41 nodes or more
+  if (n < 4) return;  // the node model refuses fewer than 4 nodes
   const double h = pm.rd_h;
   const double h2 = h * h, h3 = h2 * h, h4 = h2 * h2;
   const double Q = lc.rd_AxialThrust;

@@ -523,6 +523,29 @@ TEST_F(Echo_Direct, LRFDFactoredLoadsAndThrusts) {
   EXPECT_TRUE(Has(Report(), "Factored Loads Transformed for Pile Batter by Load Combination:"));
 }
 
+TEST_F(Echo_Direct, UnitWeightLimitsIncludeTheirBounds) {
+  struct Case {
+    int units;
+    double low, high;
+    bool warned;
+  } cases[] = {{US_UNITS, 20.0, 100.0, true},   {US_UNITS, 20.01, 139.99, false},
+               {US_UNITS, 60.0, 140.0, true},   {SI_UNITS, double(3.15f), 18.0, true},
+               {SI_UNITS, 3.16, 21.99, false},  {SI_UNITS, 10.0, 22.0, true}};
+  for (const Case& c : cases) {
+    SetUp();
+    RS().prob.opt.IUNITS = c.units;
+    Set_Unit_Labels(c.units);
+    One_Section(40.0);
+    Layer(1, SOIL_SAND, 0.0, 10.0, c.low);
+    Layer(2, SOIL_FROZEN_SOIL, 10.0, 20.0, 0.0);  // no unit weight: not checked
+    Layer(3, SOIL_SAND, 20.0, 50.0, c.high);
+    Echo_Input_Data();
+    EXPECT_EQ(Has(Report(), "**** Warning - Possible Input Data Error ****"), c.warned)
+        << c.units << " " << c.low << " " << c.high;
+    EXPECT_EQ(Has(Contents(CH_MESSAGE), "Values entered for effective unit weights"), c.warned);
+  }
+}
+
 TEST_F(Echo_Direct, GenericUnitWeightsAreNotChecked) {
   RS().prob.opt.IUNITS = GENERIC_UNITS;
   Set_Unit_Labels(GENERIC_UNITS);

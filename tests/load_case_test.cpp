@@ -96,6 +96,129 @@ TEST(Input_To_Report, ElasticPileMatchesBeamOnElasticFoundation) {
 }
 
 
+// SI units, two sections of different stiffness, two layers, a battered pile
+// under a uniform distributed load and no head load: the pile translates
+// without bending, y = q / k = 100 / 50000 at every node.
+const char* const kTranslatingPile =
+    "ORMYXP6\n"
+    "TITLE\n"
+    "Two elastic sections, two elastic subgrade layers, uniform distributed load, battered pile\n"
+    "\n"
+    "\n"
+    "\n"
+    "\n"
+    "OPTIONS\n"
+    "Units SI\n"
+    "UseLRFD NO\n"
+    "ComputeKmatrix NO\n"
+    "UseTipShear NO\n"
+    "UseSoilMovement NO\n"
+    "UsePYModifiers NO\n"
+    "ComputeEIOnly NO\n"
+    "Loading STATIC     0\n"
+    "MaxIterations 100\n"
+    "MaxDeflection 0.25\n"
+    "Tolerance 1.0E-10\n"
+    "Increments 100\n"
+    "PrintSummaryOnly NO\n"
+    "PrintIncrement 10\n"
+    "PrintPYCurves NO\n"
+    "ComputeInteraction NO\n"
+    "SECTIONS\n"
+    "2\n"
+    "1\n"
+    "11\n"
+    "10.0\n"
+    "2\n"
+    "2.0E8\n"
+    "500.0\n"
+    "500.0\n"
+    "196350.0\n"
+    "196350.0\n"
+    "3.07E9\n"
+    "3.07E9\n"
+    "2\n"
+    "11\n"
+    "15.0\n"
+    "2\n"
+    "2.0E8\n"
+    "500.0\n"
+    "500.0\n"
+    "196350.0\n"
+    "196350.0\n"
+    "1.5E9\n"
+    "1.5E9\n"
+    "SOIL LAYERS\n"
+    "2\n"
+    "13 0.0 12.0\n"
+    "18.0 100000.0\n"
+    "18.0 100000.0\n"
+    "13 12.0 30.0\n"
+    "19.0 100000.0\n"
+    "19.0 100000.0\n"
+    "LOADING\n"
+    "1\n"
+    "1 1 0.0 0.0 0.0 1\n"
+    "2\n"
+    "1 0.0 100.0\n"
+    "2 25.0 100.0\n"
+    "PILE BATTER AND SLOPE\n"
+    "0.0\n"
+    "10.0\n"
+    "END\n"
+;
+
+TEST(Input_To_Report, SiPileUnderUniformLoadTranslates) {
+  const auto r = ormyx_test::Run_Engine(kTranslatingPile);
+  ASSERT_EQ(r.status, 0) << r.report;
+  int nodes = 0;
+  for (const std::string& line : r.plot_lines()) {
+    if (line.find("Line 10(") == std::string::npos) continue;
+    ++nodes;
+    EXPECT_NEAR(std::stod(line.substr(15, 15)), 0.002, 1e-12) << line;  // y
+    EXPECT_NEAR(std::stod(line.substr(30, 15)), 0.0, 1e-8) << line;     // M
+  }
+  EXPECT_EQ(nodes, 101);
+  EXPECT_NE(r.report.find("   meters    meters      kN-m       kN        radians     kPa*      "
+                          "kN-m^2     kN/m        kN/m      kN/m    \n"),
+            std::string::npos);
+  EXPECT_EQ(Value_After(r.report, "Pile-head deflection             = "), 0.002);
+}
+
+// Under soil movement the p-y side loads every node with ys Es + q; a
+// uniform movement moves the unloaded pile with the soil.
+void Subgrade_With_Movement(int i) {
+  Uniform_Subgrade(i);
+  Pile_Model& pm = RS().sol.pile;
+  for (int k = 1; k <= pm.i_Number_of_Nodes; ++k)
+    pm.rd_SoilForce[k] = pm.rd_SoilMovement[k] * pm.rd_SoilModulus[k] + fn_Distributed_Load(pm.rd_X[k]);
+}
+
+TEST(Soil_Movement, UnloadedPileFollowsUniformMovement) {
+  Setup_Elastic_Pile(300.0, 100, 1.0e9);
+  g_subgrade = 1000.0;
+  RS().sol.lc.Soil_Moduli_Hook = Subgrade_With_Movement;
+  RS().prob.opt.b_UseSoilMovement = L_TRUE;
+  Loading_Records& ld = RS().prob.load;
+  ld.i_Number_of_Soil_Movement_Points = 2;
+  ld.Soil_Movement_Point[1] = {0.0, 0.01};
+  ld.Soil_Movement_Point[2] = {300.0, 0.01};
+  Set_Load(1, 0.0, 0.0);
+  Run_Case();
+  ASSERT_EQ(RS().status.i_ErrorNumber, 0);
+  const Pile_Model& pm = RS().sol.pile;
+  for (int k = 1; k <= pm.i_Number_of_Nodes; ++k) EXPECT_NEAR(pm.rd_Y[k], 0.01, 1e-12);
+  EXPECT_NEAR(RS().sol.res.rd_SoilReaction[50], 0.0, 1e-9);
+  // A head held at no deflection relative to the moving soil (loading type 5).
+  Setup_Elastic_Pile(300.0, 100, 1.0e9);
+  ld.i_Number_of_Soil_Movement_Points = 2;
+  ld.Soil_Movement_Point[1] = {0.0, 0.1};
+  ld.Soil_Movement_Point[2] = {300.0, 0.0};
+  Set_Load(5, 0.0, 0.0);
+  Run_Case();
+  EXPECT_DOUBLE_EQ(RS().sol.pile.rd_Y[1], 0.1);
+}
+
 class Iteration : public ::testing::Test {
  protected:
   void SetUp() override {

@@ -1,0 +1,246 @@
+#include "pycurves/py_framework.h"
+
+#include <cmath>
+#include <numbers>
+
+#include "engine/messages.h"
+#include "engine/run_state.h"
+#include "pycurves/py_models.h"
+#include "pycurves/soil_properties.h"
+#include "solution/pile_model.h"
+
+namespace ormyx {
+
+namespace {
+
+// The model table, in the order the keywords are compared. Models whose
+// routine is still missing keep their entry (and their rock-type role) and
+// leave the moduli of their nodes as they are.
+const Py_Model_Entry PY_MODEL_TABLE[] = {
+    {"SoftClay", Py_Soft_Clay, false},
+    {"SoftClyJ", Py_Soft_Clay_J, false},
+    {"StfClyBW", nullptr, false},
+    {"StfClyAW", nullptr, false},
+    {"StfClyAK", nullptr, false},
+    {"Sand", nullptr, false},
+    {"API Sand", nullptr, false},
+    {"Liq Sand", nullptr, false},
+    {"Cem Silt", nullptr, false},
+    {"User p-y", nullptr, false},
+    {"WeakRock", nullptr, true},
+    {"Vuggy LS", nullptr, true},
+    {"MassRock", nullptr, true},
+    {"KS Loess", nullptr, false},
+    {"Piedmont", nullptr, true},
+    {"Elast SG", Py_Elastic_Subgrade, true},
+};
+
+int Layer_Count() {
+  int n = RS().prob.soil.i_Number_of_Layers;
+  if (n < 0) n = 0;
+  if (n > MAX_LAYERS) n = MAX_LAYERS;
+  return n;
+}
+
+std::string_view Layer_Keyword(int L) {
+  const Soil_Records& soil = RS().prob.soil;
+  if (L < 1 || L > MAX_LAYERS) return {};
+  const int code = soil.i_SoilLayer_py_Type(L);
+  if (code < 1 || code > MAX_SOIL_MODELS) return {};
+  return soil.Soil_Model_Names(code).trimmed();
+}
+
+// Point range of layer L from the layer's first and last entries, kept
+// within the points that exist in the current mode.
+void Set_Point_Range(int L, int limit) {
+  Py_State& py = RS().py;
+  const Pile_Model& pm = RS().sol.pile;
+  py.i_FirstPoint = pm.i_TopNodeInLayer(L);
+  py.i_LastPoint = pm.i_BottomNodeInLayer(L);
+  if (py.i_LastPoint > limit) py.i_LastPoint = limit;
+}
+
+int Point_Limit() {
+  const Run_State& s = RS();
+  int n = s.py.i_ReportMode != 0 ? s.py.i_ReportMode : s.sol.pile.i_Number_of_Nodes;
+  if (n > MAX_NODES) n = MAX_NODES;
+  return n;
+}
+
+}  // namespace
+
+const Py_Model_Entry* fn_Py_Model_Of_Layer(int L) {
+  const std::string_view kw = Layer_Keyword(L);
+  if (kw.empty()) return nullptr;
+  for (const Py_Model_Entry& e : PY_MODEL_TABLE)
+    if (kw == e.keyword) return &e;
+  return nullptr;
+}
+
+bool fn_Layer_Keyword_Is(int L, std::string_view kw) { return Layer_Keyword(L) == kw; }
+
+void Py_Layer_Pass() {
+  Run_State& s = RS();
+  Py_State& py = s.py;
+  const Pile_Model& pm = s.sol.pile;
+  py.i_ReportMode = 0;
+  py.i_RockLayerCount = 0;
+  const int nl = Layer_Count();
+  for (int L = 1; L <= nl; ++L) {
+    if (pm.i_TopNodeInLayer(L) == 0) continue;
+    const Py_Model_Entry* e = fn_Py_Model_Of_Layer(L);
+    if (!e) continue;
+    Set_Point_Range(L, Point_Limit());
+    if (e->routine) e->routine(L);
+    if (Error_Recorded()) return;
+    if (e->keyword == "User p-y") continue;
+    // A weak-rock layer counts itself before the test, so it always flags
+    // itself; other rock-type layers flag only the layers below them.
+    if (e->keyword == "WeakRock") ++py.i_RockLayerCount;
+    if (py.i_RockLayerCount >= 1) py.ib_RockAbove(L) = L_TRUE;
+    if (e->rock && e->keyword != "WeakRock") ++py.i_RockLayerCount;
+  }
+}
+
+void Set_Py_Report_Mode(int n) { RS().py.i_ReportMode = n > 0 ? n : 0; }
+bool fn_Py_Report_Mode() { return RS().py.i_ReportMode != 0; }
+
+void Py_Report_Layer(int L) {
+  Run_State& s = RS();
+  Py_State& py = s.py;
+  if (L < 1 || L > Layer_Count() || !fn_Py_Report_Mode()) return;
+  py.i_RockLayerCount = py.ib_RockAbove(L) != 0 ? 1 : 0;
+  if (s.sol.pile.i_TopNodeInLayer(L) == 0) return;
+  const Py_Model_Entry* e = fn_Py_Model_Of_Layer(L);
+  if (!e || !e->routine) return;
+  Set_Point_Range(L, Point_Limit());
+  e->routine(L);
+}
+
+void Py_Setup_Vuggy_Limestone_Layer(int L) {
+  Run_State& s = RS();
+  Py_State& py = s.py;
+  if (L < 1 || L > Layer_Count() || s.sol.pile.i_TopNodeInLayer(L) == 0) return;
+  const Py_Model_Entry* e = fn_Py_Model_Of_Layer(L);
+  if (!e) return;
+  py.i_ReportMode = 0;
+  Set_Point_Range(L, Point_Limit());
+  if (e->routine) e->routine(L);
+  if (Error_Recorded()) return;
+  if (py.i_RockLayerCount >= 1) py.ib_RockAbove(L) = L_TRUE;
+  ++py.i_RockLayerCount;
+}
+
+bool fn_Py_Layer_Lacks_Equivalent_Depth(int L) {
+  if (L < 1 || L > MAX_LAYERS) return true;
+  return RS().py.rd_EquivDepthTop(L) == EQUIV_DEPTH_UNSET;
+}
+
+bool fn_Py_Layer_Has_Rock_Above(int L) {
+  if (L < 1 || L > MAX_LAYERS) return false;
+  return RS().py.ib_RockAbove(L) != 0;
+}
+
+void Compute_Equivalent_Depth(int L) {
+  Py_State& py = RS().py;
+  if (L < 2 || L > Layer_Count()) return;
+  double Ftot = 0.0;
+  for (int i = 1; i <= L - 1; ++i) {
+    if (py.rd_LayerResistance(i) < 0.01) py.rd_LayerResistance(i) = py.rd_LiquefiedLayerResistance(i);
+    Ftot += py.rd_LayerResistance(i);
+    if (Ftot > 1.0e20) Ftot = 100.0;
+  }
+  double heq = 0.0;
+  if (fn_Layer_Keyword_Is(L, "SoftClay"))
+    heq = fn_Soft_Clay_Equivalent_Depth(L, Ftot, false);
+  else if (fn_Layer_Keyword_Is(L, "SoftClyJ"))
+    heq = fn_Soft_Clay_Equivalent_Depth(L, Ftot, true);
+  else
+    return;  // no correction for this model (yet): the stored depth stays
+  if (Error_Recorded()) return;
+  py.rd_EquivDepthTop(L) = heq;
+}
+
+double fn_Sloping_Ground_Factor(double y) {
+  const double s = RS().prob.load.rd_SlopeMinusBatter;
+  const double a = std::fabs(s);
+  if (std::fabs(y) <= 1.0e-20 || a <= 1.0e-20) return 1.0;
+  const bool same = (y > 1.0e-20 && s > 1.0e-20) || (y < -1.0e-20 && s < -1.0e-20);
+  if (same) return 1.0 / (1.0 + std::tan(a));
+  return std::cos(a) * 0.70710677 / std::cos(a + std::numbers::pi / 4.0);
+}
+
+bool fn_Soil_Movement_Present() { return RS().prob.load.i_Number_of_Soil_Movement_Points >= 1; }
+
+double fn_Deflection_At_Depth(double xv) {
+  const Pile_Model& pm = RS().sol.pile;
+  int n = pm.i_Number_of_Nodes;
+  if (n > MAX_NODES) n = MAX_NODES;
+  if (n < 1) return 0.0;
+  if (!(xv > pm.rd_Depth(1))) return pm.rd_Y(1);
+  if (!(xv < pm.rd_Depth(n))) return pm.rd_Y(n);
+  for (int i = 1; i < n; ++i) {
+    const double d0 = pm.rd_Depth(i), d1 = pm.rd_Depth(i + 1);
+    if (d0 <= xv && xv <= d1) {
+      if (d1 == d0) return pm.rd_Y(i);
+      return pm.rd_Y(i) + (pm.rd_Y(i + 1) - pm.rd_Y(i)) * (xv - d0) / (d1 - d0);
+    }
+  }
+  return pm.rd_Y(n);
+}
+
+bool Py_Begin_Point(int L, int k, Py_Point& pt) {
+  const Run_State& s = RS();
+  const Py_State& py = s.py;
+  const Pile_Model& pm = s.sol.pile;
+  pt.L = L;
+  pt.k = k;
+  pt.first = k == py.i_FirstPoint;
+  pt.last = k == py.i_LastPoint;
+  pt.report = py.i_ReportMode != 0;
+  if (pt.report) {
+    pt.xv = pm.rd_X(k);
+    pt.x = pt.xv;
+    pt.ys = 0.0;
+    pt.y_sign = fn_Deflection_At_Depth(pt.xv);
+  } else {
+    pt.xv = pm.rd_Depth(k);
+    pt.x = pm.rd_X(k);
+    pt.ys = fn_Soil_Movement_Present() ? pm.rd_SoilMovement(k) : 0.0;
+    pt.y_sign = pm.rd_Y(k);
+  }
+  pt.z0 = pt.xv - s.prob.soil.rd_GroundSurfaceDepth;
+  pt.b = Section_Properties_At_X(pt.x).rd_Diameter;
+  pt.pm = fn_p_Multiplier(pt.x);
+  pt.ym = fn_y_Multiplier(pt.x);
+  pt.y_rel = pt.report ? 0.0 : std::fabs(pm.rd_Y(k) - pt.ys) / pt.ym;
+  return !Error_Recorded();
+}
+
+double fn_Effective_Depth(const Py_Point& pt, Equivalent_Depth_Rule rule) {
+  Run_State& s = RS();
+  const Soil_Records& soil = s.prob.soil;
+  const Py_State& py = s.py;
+  const int L = pt.L;
+  if (L <= 1) return pt.z0;
+  double z = pt.z0;
+  if (py.i_RockLayerCount == 0) {
+    if (!pt.report && pt.first &&
+        (rule == EQUIV_EVERY_PASS || py.rd_EquivDepthTop(L) == EQUIV_DEPTH_UNSET)) {
+      Compute_Equivalent_Depth(L);
+      if (Error_Recorded()) return 0.0;
+    }
+    z = pt.xv - soil.XLayerTop(L) + py.rd_EquivDepthTop(L);
+  }
+  // Layers wholly above the pile head: depth from the top of the profile.
+  if (soil.XLayerBottom(1) < -1.0e-8 || soil.XLayerBottom(2) < -1.0e-8) z = pt.xv - soil.XLayerTop(1);
+  return z;
+}
+
+void Py_Store_Soil_Force(const Py_Point& pt) {
+  if (pt.report || !fn_Soil_Movement_Present()) return;
+  Pile_Model& pm = RS().sol.pile;
+  pm.rd_SoilForce(pt.k) = pt.ys * pm.rd_SoilModulus(pt.k) + fn_Distributed_Load(pt.x);
+}
+
+}  // namespace ormyx

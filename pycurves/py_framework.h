@@ -1,0 +1,98 @@
+// The p-y framework: the layer pass that turns the current deflections into
+// secant soil moduli layer by layer, the dispatch of each layer to the
+// routine of its soil model, the rock flags, the layered-soil correction
+// (equivalent depth), the sloping ground factor of the clay models, and the
+// steps every model routine shares for one point of its layer.
+//
+// A model routine has the form Py_<Model>(L): it processes points
+// RS().py.i_FirstPoint .. i_LastPoint of layer L. In solution mode
+// (RS().py.i_ReportMode = 0) the points are nodes and the routine stores
+// rd_SoilModulus (and rd_SoilForce under soil movement); in report mode the
+// points are output depths, point k at depth rd_X(k) of the pile model, and
+// the routine writes each curve to the report and the plot file.
+#pragma once
+#include <string_view>
+
+namespace ormyx {
+
+using Py_Layer_Routine = void (*)(int L);
+
+// The layer pass in solution mode, once per iteration: every layer that
+// holds nodes, in order from the top; returns at once on a recorded error.
+void Py_Layer_Pass();
+
+// Report mode for the p-y curves at user depths: n output depths (0 goes
+// back to solution mode).
+void Set_Py_Report_Mode(int n);
+bool fn_Py_Report_Mode();
+// Report-mode call for layer L, whose first and last output points are held
+// in i_TopNodeInLayer / i_BottomNodeInLayer: takes the rock-above state from
+// the layer's flag and calls the layer's model routine (nothing for a layer
+// without points or without a model).
+void Py_Report_Layer(int L);
+
+// The routine table entry of layer L's keyword; nullptr when none matches.
+struct Py_Model_Entry {
+  std::string_view keyword;   // without trailing blanks
+  Py_Layer_Routine routine;   // nullptr while the model has no routine
+  bool rock;                  // rock-type layer for the layered-soil correction
+};
+const Py_Model_Entry* fn_Py_Model_Of_Layer(int L);
+// Layer L's keyword equals kw (kw without trailing blanks).
+bool fn_Layer_Keyword_Is(int L, std::string_view kw);
+
+// The call of the vuggy-limestone routine for layer L while a load case is
+// set up, with its rock flag and count.
+void Py_Setup_Vuggy_Limestone_Layer(int L);
+bool fn_Py_Layer_Lacks_Equivalent_Depth(int L);
+bool fn_Py_Layer_Has_Rock_Above(int L);
+
+// Layered-soil correction: the depth at which layer L's own soil, as a
+// half-space, holds the resistance of the layers above; stored in
+// rd_EquivDepthTop(L). Uses the properties at the layer's first node.
+void Compute_Equivalent_Depth(int L);
+
+// Sloping ground factor of the clay models for a pile deflection y (the
+// sign test) and the current effective slope.
+double fn_Sloping_Ground_Factor(double y);
+
+// Soil movement is given (one or more soil movement points).
+bool fn_Soil_Movement_Present();
+
+// One point of a layer, after the shared steps.
+struct Py_Point {
+  int L = 0;            // layer
+  int k = 0;            // node (solution mode) or output point (report mode)
+  bool first = false;   // first point of the layer
+  bool last = false;    // last point of the layer
+  bool report = false;  // report mode
+  double xv = 0.0;      // vertical depth below the pile head
+  double x = 0.0;       // distance along the pile
+  double z0 = 0.0;      // depth below the ground surface
+  double b = 0.0;       // pile diameter (p-y width)
+  double pm = 1.0;      // p-multiplier
+  double ym = 1.0;      // y-multiplier
+  double ys = 0.0;      // soil movement at the node
+  double y_rel = 0.0;   // |y - ys| / ym at the node (solution mode)
+  double y_sign = 0.0;  // pile deflection for the slope sign test
+};
+
+// Depth, diameter, multipliers, soil movement and relative deflection of
+// point k of layer L. False when an error is recorded.
+bool Py_Begin_Point(int L, int k, Py_Point& pt);
+
+// When a model recomputes the equivalent depth of its layer.
+enum Equivalent_Depth_Rule { EQUIV_EVERY_PASS, EQUIV_ONCE_PER_RUN };
+// Effective depth for the strength equations (layered-soil correction);
+// calls Compute_Equivalent_Depth at the first node in solution mode. The
+// caller tests Error_Recorded() afterwards.
+double fn_Effective_Depth(const Py_Point& pt, Equivalent_Depth_Rule rule);
+
+// Under soil movement: rd_SoilForce = ys * rd_SoilModulus + distributed load.
+void Py_Store_Soil_Force(const Py_Point& pt);
+
+// Pile deflection of the last solution at vertical depth xv, linear between
+// the two nodes that bracket it.
+double fn_Deflection_At_Depth(double xv);
+
+}  // namespace ormyx

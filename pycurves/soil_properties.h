@@ -1,0 +1,43 @@
+// Soil properties and p-y modifiers at a depth, from the profile values given
+// at the top and bottom of every layer: linear interpolation within a layer,
+// the rules at a layer interface, averages from the ground surface down, and
+// the p- and y-multipliers of the modifier table. They hold no state; an
+// error is written to the report and recorded in Run_Status (the caller tests
+// Error_Recorded() after each call).
+#pragma once
+#include "engine/fixed_array.h"
+#include "input/rec_soil.h"
+
+namespace ormyx {
+
+// Undrained shear strength c (for rock models the uniaxial compressive
+// strength held in the same column) at vertical depth xv below the pile
+// head. Input errors 5 and 60, runtime error 30 and the internal error.
+double fn_c(double xv);
+// The interface test of fn_c: xv lies within 1.0e-6 of an inner profile point.
+bool fn_c_At_Interface(double xv);
+
+// Averages from the ground surface to xv of c and of the effective unit
+// weight (exact integrals of the piecewise-linear profiles); input errors 3
+// and 15 below the deepest profile point.
+double fn_c_Average(double xv);
+double fn_Gamma_Average(double xv);
+
+// Epsilon-50, J and friction angle (degrees) at xv. Below the deepest point
+// epsilon-50 and J are 0; the friction angle records input error 4.
+double fn_Epsilon50(double xv);
+double fn_J(double xv);
+double fn_Phi(double xv);
+
+// p- and y-multipliers at distance x along the pile (1.0 outside the table).
+double fn_p_Multiplier(double x);
+double fn_y_Multiplier(double x);
+
+// A value of layer L interpolated linearly in xv between its top (point
+// 2L-1) and bottom (point 2L) values, without clipping.
+double fn_Layer_Profile_Value(int L, const List<double, MAX_PROFILE_POINTS>& v, double xv);
+
+// xv is at the pile tip (the pile length, within 1.0e-6).
+bool fn_At_Pile_Tip(double xv);
+
+}  // namespace ormyx

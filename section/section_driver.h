@@ -1,0 +1,90 @@
+// Section analysis of the pile sections whose bending stiffness is not given
+// directly: the driver that loads and reports a section, the moment-curvature
+// computation at every axial thrust, the elastic-plastic table and the input
+// moment-EI table. All of them fill the moment-EI table RS().sol.mei.
+#pragma once
+#include <cstdint>
+
+#include "engine/fixed_array.h"
+#include "section/mei_table.h"
+
+namespace ormyx {
+
+inline constexpr int MC_MAX_THRUSTS = MEI_MAX_THRUSTS;  // 100
+inline constexpr int MC_MAX_POINTS = MEI_MAX_POINTS;    // 150
+
+// One point of a moment-curvature relation, in the section units (in, kips,
+// ksi or m, kN, kPa); strains positive in compression.
+struct Moment_Curvature_Point {
+  double rd_Curvature = 0.0;
+  double rd_Moment = 0.0;           // running maximum (except the steel pipe)
+  double rd_EI = 0.0;               // M / phi
+  double rd_NeutralAxisDepth = 0.0; // from the compression face
+  double rd_CompStrain = 0.0;       // prestrain + phi dn
+  double rd_TensStrain = 0.0;       // phi (dn - h)
+  double rd_MaxConcreteStress = 0.0;
+  double rd_MaxBarStress = 0.0;     // largest magnitude, with its sign
+  double rd_MaxCasingStress = 0.0;  // casing or pipe wall
+  double rd_MaxCoreStress = 0.0;
+  double rd_BarTensileStrain = 0.0; // most strained bar (circular reinforced sections only)
+  Text<3> Run_Message_Letters;      // C / Y or Z / T
+};
+
+// The moment-curvature relations of the section being analysed, per thrust
+// value t = 1 .. i_Number_of_Thrusts of the run's thrust list.
+struct Moment_Curvature_State {
+  Table<Moment_Curvature_Point, MC_MAX_THRUSTS, MC_MAX_POINTS> point;  // (t, p)
+  List<int32_t, MC_MAX_THRUSTS> i_Number_of_Points;
+  List<double, MC_MAX_THRUSTS> rd_Thrust;       // section units
+  List<double, MC_MAX_THRUSTS> rd_Mn;           // nominal moment capacity, section units
+  List<double, MC_MAX_THRUSTS> rd_StrainAtMn;
+  List<double, MC_MAX_THRUSTS> rd_CurvatureStep;  // base step D of the thrust
+  int32_t i_Number_of_Thrusts = 0;
+  int32_t i_FileThrustCount = 0;  // n of the moment-curvature file numbering
+};
+
+// The working tables of the moment-curvature computation (one per process,
+// cleared at the start of every section analysis).
+Moment_Curvature_State& MC_State();
+
+// Section analysis of pile section s of every type but the elastic one:
+// working state, dimension block, capacities, then the moment-curvature
+// computation (types 0-10), the elastic-plastic table (12) or the input
+// moment-EI table (13). A micropile (14) is rejected with input error 45.
+void Analyse_Nonlinear_Section(int s);
+
+// Moment-curvature computation of the section loaded in EI_Vars (capacities
+// already computed for types 0-4): thrust checks, point tables, nominal
+// moment capacities, moment-EI entries, files, plot records and summary.
+void Compute_Moment_Curvature();
+
+// Base curvature step of a concrete section of principal dimension B (in or m).
+double fn_Base_Curvature_Step(double B, int32_t units);
+
+// Elastic-plastic section s (type 12): 150-point table at every thrust,
+// nodal stiffness and plastic moment of the nodes inside the section.
+void Elastic_Plastic_Section_Table(int s);
+
+// Section s with a moment-EI table given as input (type 13).
+void User_EI_Section_Table(int s);
+
+// Nominal bar diameter (in) of a single bar area (in^2) from the bar table.
+double fn_Bar_Diameter_From_Area(double area);
+
+// ---- Report blocks of the section analysis (section units) ----------------
+
+// The dimension block of the loaded section, with the bar tables of types 0-3.
+void Write_Dimension_Block(int s);
+// The bar position table of drilled shafts (types 1-3) and the bar details
+// of a rectangular pile with bars in a noncircular pattern.
+void Write_Bar_Tables(int s);
+void Write_Concrete_Properties();
+void Write_Run_Message_Definitions();
+// "Axial Thrust Force = " and the column heading of the point table.
+void Write_Point_Table_Heading(double P);
+// The rows of thrust t from the working tables.
+void Write_Point_Table_Rows(int t);
+// Nominal moment capacities of every thrust and the factored tables.
+void Write_Capacity_Summary();
+
+}  // namespace ormyx
