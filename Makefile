@@ -26,7 +26,7 @@ test-main: build
 
 test-asan:
 	cmake -S . -B $(ASAN_BUILD) -DCMAKE_BUILD_TYPE=Debug -DORMYX_SANITIZE=ON -DORMYX_BENCH=OFF
-	cmake --build $(ASAN_BUILD) -j$(JOBS)
+	cmake --build $(ASAN_BUILD) -j$(JOBS) --target read_garble_test tokenizer_test run_sequence_test
 	cd $(ASAN_BUILD) && ASAN_OPTIONS=detect_leaks=0 ctest -j$(JOBS) --output-on-failure -R 'Garble|Tokenizer|RunSequence'
 
 bench: build

@@ -45,7 +45,7 @@ inline void Setup_Pile(int iunits, double Lp, int N, double b, double batter = 0
     sr.Section_Property_Points[j].rd_Diameter = b;
   }
   s.prob.load.rd_BatterAngle = batter;
-  s.prob.load.rd_SlopeMinusBatter = -batter;
+  s.prob.load.rd_SlopeMinusBatter = 0.0 - batter;
   Pile_Model& pm = s.sol.pile;
   pm.i_NumberOfIncrements = N;
   pm.i_Number_of_Nodes = N + 1;

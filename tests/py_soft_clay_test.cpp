@@ -106,7 +106,7 @@ TEST_F(Soft_Clay_Layer, SmallDeflectionGivesTheLimitingModulusWithoutThePMultipl
   // Above the threshold the p-multiplier applies.
   Set_Deflection(0.075);
   Py_Layer_Pass();
-  EXPECT_NEAR(Es(6), 2.0 * 138.3 / 0.075, 1e-5);
+  EXPECT_NEAR(Es(6), 2.0 * 138.3 / 0.075, 1e-7 * 3688.0);  // exponent 1/3 in single precision
 }
 
 TEST_F(Soft_Clay_Layer, YMultiplierStretchesTheCurve) {
@@ -116,7 +116,7 @@ TEST_F(Soft_Clay_Layer, YMultiplierStretchesTheCurve) {
   ld.PY_Modifier_Point[2] = {1200.0, 0.5, 2.0};
   Set_Deflection(0.15);  // y' = 0.075
   Py_Layer_Pass();
-  EXPECT_NEAR(Es(6), 0.5 * 138.3 / 0.15, 1e-6);
+  EXPECT_NEAR(Es(6), 0.5 * 138.3 / 0.15, 1e-7 * 461.0);
 }
 
 TEST_F(Soft_Clay_Layer, SoilMovementEntersTheRelativeDeflectionAndTheSoilForce) {
@@ -129,7 +129,7 @@ TEST_F(Soft_Clay_Layer, SoilMovementEntersTheRelativeDeflectionAndTheSoilForce) 
   for (int k = 1; k <= pm.i_Number_of_Nodes; ++k) pm.rd_SoilMovement[k] = 0.5;
   Set_Deflection(0.575);
   Py_Layer_Pass();
-  EXPECT_NEAR(Es(6), 1844.0, 1e-4);
+  EXPECT_NEAR(Es(6), 1844.0, 1e-7 * 1844.0);
   EXPECT_NEAR(pm.rd_SoilForce[6], 0.5 * Es(6), 1e-9);  // no distributed load
 }
 
