@@ -28,8 +28,6 @@ constexpr double STEP_US = 1.25e-6;                // rad/in
 constexpr double STEP_SI = 4.921259901994065e-5;   // rad/m
 constexpr double INCH_SI = double(0.0254f);
 
-Moment_Curvature_State g_MC;
-
 bool Is_Pipe() { return RS().sec.EI.i_AnalysisShape == SHAPE_STEEL_PIPE; }
 bool Is_Prestressed() { return RS().sec.EI.i_MaterialKind >= 3; }
 
@@ -130,7 +128,7 @@ bool fn_Last_Point(const Moment_Curvature_Point& pt, double P) {
 // Nominal moment capacity of thrust t: at the compressive strain 0.003,
 // or the largest developed moment when the section fails before it.
 void Nominal_Moment_Capacity(int t, double P) {
-  Moment_Curvature_State& mc = g_MC;
+  Moment_Curvature_State& mc = MC_State();
   const int K = mc.i_Number_of_Points[t];
   auto pt = [&](int p) -> const Moment_Curvature_Point& { return mc.point(t, p); };
   double Mn = 0.0, strain = 0.0;
@@ -169,7 +167,7 @@ void Nominal_Moment_Capacity(int t, double P) {
 // curvature of every point, when the host named a file for it.
 void Write_Moment_Curvature_File(int s, int t, double moment_scale) {
   Run_Files& f = RS().files;
-  const Moment_Curvature_State& mc = g_MC;
+  const Moment_Curvature_State& mc = MC_State();
   const long long k = (long long)(s - 1) * mc.i_FileThrustCount + t;
   if (k < 1 || k > f.i_Number_of_MEI_Report_Files || k > MAX_MEI_REPORT_FILES) return;
   const std::string name = Trimmed(f.MEI_Report_File_Names[int(k)].view());
@@ -185,7 +183,7 @@ void Write_Moment_Curvature_File(int s, int t, double moment_scale) {
 // Moment-EI entries, moment-curvature files and plot records of every thrust.
 void Store_Section_Tables(int s) {
   Run_State& R = RS();
-  const Moment_Curvature_State& mc = g_MC;
+  const Moment_Curvature_State& mc = MC_State();
   const int32_t iunits = R.prob.opt.IUNITS;
   const bool si_labels = R.sec.EI.i_Units == SI_UNITS;
   // Table points in kip-in (US), kN-m (SI) or F-L (generic, whose section
@@ -235,7 +233,7 @@ void Store_Section_Tables(int s) {
 // Points of thrust t until a stopping rule ends them. False when the neutral
 // axis was not found (runtime error 16 recorded).
 bool Compute_Thrust_Points(int t, double P) {
-  Moment_Curvature_State& mc = g_MC;
+  Moment_Curvature_State& mc = MC_State();
   EI_Vars& EI = RS().sec.EI;
   const double D = Is_Pipe() ? fn_Pipe_Curvature_Step(P) : fn_Base_Curvature_Step(EI.rd_D, EI.i_Units);
   mc.rd_CurvatureStep[t] = D;
@@ -322,7 +320,7 @@ bool Select_Thrust_Values() {
   Run_State& R = RS();
   Loading_Records& ld = R.prob.load;
   const EI_Vars& EI = R.sec.EI;
-  Moment_Curvature_State& mc = g_MC;
+  Moment_Curvature_State& mc = MC_State();
   const double P0 = EI.rd_P0, T0 = EI.rd_T0;
   const int m = ld.i_Number_of_Thrusts < MAX_THRUSTS ? (ld.i_Number_of_Thrusts > 0 ? ld.i_Number_of_Thrusts : 0)
                                                      : MAX_THRUSTS;
@@ -378,7 +376,7 @@ bool Select_Thrust_Values() {
 
 }  // namespace
 
-Moment_Curvature_State& MC_State() { return g_MC; }
+Moment_Curvature_State& MC_State() { return RS().sec.mc; }
 
 double fn_Base_Curvature_Step(double B, int32_t units) {
   if (units == SI_UNITS) {
@@ -392,7 +390,7 @@ double fn_Base_Curvature_Step(double B, int32_t units) {
 void Compute_Moment_Curvature() {
   Run_State& R = RS();
   EI_Vars& EI = R.sec.EI;
-  Moment_Curvature_State& mc = g_MC;
+  Moment_Curvature_State& mc = MC_State();
   const int s = EI.i_Section;
 
   Initialize_EI_Vars(0.0, 0.0, L_FALSE, EI.i_ConcreteModel, EI.i_CoreConcreteModel);

@@ -5,11 +5,13 @@
 
 #include "engine/fixed_array.h"
 #include "section/ei_vars.h"
+#include "section/mc_state.h"
 
 namespace ormyx {
 
 struct Section_State {
   EI_Vars EI;
+  Moment_Curvature_State mc;  // moment-curvature tables of the section being analysed
   int32_t i_NumberOfSlices = NUM_SLICES;
   double rd_NumberOfSlices = NUM_SLICES;
   int32_t i_MaxCurvaturePoints = 150;
