@@ -311,13 +311,23 @@ void Update_EI_From_Moment(int t, double P) {
       const MEI_Entry& e = st.sol.mei.entry(s, t);
       const double first = e.i_Number_of_Points >= 1 ? e.rd_Moment[1] : 0.0;
       const double Mref = std::fmax(first, std::fabs(moment));
-      if (Mp <= Mref) {
-        if (k < n) {
-          const double phi = (pm.rd_Y[k + 1] - 2.0 * pm.rd_Y[k] + pm.rd_Y[k - 1]) / (pm.rd_h * pm.rd_h);
-          if (phi != 0.0) pm.rd_EI[k] = std::fabs(Mp / phi) * scale;
-        }
+      const double EIe = Section_Properties_At_X(pm.rd_X[k]).rd_EI;
+      const double phi =
+          k < n ? (pm.rd_Y[k + 1] - 2.0 * pm.rd_Y[k] + pm.rd_Y[k - 1]) / (pm.rd_h * pm.rd_h) : 0.0;
+      bool plastic = Mp <= Mref;
+      // A node that has softened, fallen back to EIe and softened again is
+      // alternating: its moment, judged with the softened stiffness, dips below
+      // Mp, and with EIe it overshoots. From then on it stays at Mp while the
+      // elastic moment of its curvature exceeds Mp. Nodes that never return to
+      // the plastic state keep the moment rule alone.
+      double& hinge = pm.rd_Hinge[k];  // 0 elastic, 1 plastic, 2 fell back, 3 held at Mp
+      if (!plastic && hinge == 3.0 && std::fabs(phi) * EIe / scale > Mp) plastic = true;
+      if (plastic) {
+        if (k < n && phi != 0.0) pm.rd_EI[k] = std::fabs(Mp / phi) * scale;
+        hinge = (hinge >= 2.0) ? 3.0 : 1.0;
       } else {
-        pm.rd_EI[k] = Section_Properties_At_X(pm.rd_X[k]).rd_EI;
+        pm.rd_EI[k] = EIe;
+        if (hinge != 0.0) hinge = 2.0;
       }
       continue;
     }

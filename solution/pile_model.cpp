@@ -73,6 +73,7 @@ void Build_Nodes() {
     pm.rd_Depth[k] = x * cb;
     if (!lrfd) pm.rd_SoilForce[k] = fn_Distributed_Load(x);
     pm.rd_EI[k] = Section_Properties_At_X(x).rd_EI;
+    pm.rd_Hinge[k] = 0.0;
   }
 
   // Section of each node: top < x <= bottom, so a boundary node belongs to
