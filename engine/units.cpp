@@ -1,6 +1,7 @@
 #include "engine/units.h"
 
 #include "engine/run_state.h"
+#include "input/echo.h"
 #include "input/reader.h"
 
 namespace ormyx {
@@ -48,11 +49,6 @@ void Convert_US_Input_Units() {
   f.b_ConversionDone = true;
 }
 
-void Make_Layers_Contiguous() {
-  Soil_Records& soil = RS().prob.soil;
-  const int n = soil.i_Number_of_Layers;
-  for (int L = 1; L < n; ++L) soil.XLayerTop[L + 1] = soil.XLayerBottom[L];
-  if (n >= 1) soil.XLayerTop[1] = soil.rd_GroundSurfaceDepth;
-}
+void Make_Layers_Contiguous() { Close_Soil_Profile(); }
 
 }  // namespace ormyx
