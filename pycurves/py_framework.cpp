@@ -35,20 +35,6 @@ const Py_Model_Entry PY_MODEL_TABLE[] = {
     {"Elast SG", Py_Elastic_Subgrade, true},
 };
 
-int Layer_Count() {
-  int n = RS().prob.soil.i_Number_of_Layers;
-  if (n < 0) n = 0;
-  if (n > MAX_LAYERS) n = MAX_LAYERS;
-  return n;
-}
-
-std::string_view Layer_Keyword(int L) {
-  const Soil_Records& soil = RS().prob.soil;
-  if (L < 1 || L > MAX_LAYERS) return {};
-  const int code = soil.i_SoilLayer_py_Type(L);
-  if (code < 1 || code > MAX_SOIL_MODELS) return {};
-  return soil.Soil_Model_Names(code).trimmed();
-}
 
 // Point range of layer L from the layer's first and last entries, kept
 // within the points that exist in the current mode.
@@ -70,14 +56,14 @@ int Point_Limit() {
 }  // namespace
 
 const Py_Model_Entry* fn_Py_Model_Of_Layer(int L) {
-  const std::string_view kw = Layer_Keyword(L);
+  const std::string_view kw = fn_Layer_Keyword(L);
   if (kw.empty()) return nullptr;
   for (const Py_Model_Entry& e : PY_MODEL_TABLE)
     if (kw == e.keyword) return &e;
   return nullptr;
 }
 
-bool fn_Layer_Keyword_Is(int L, std::string_view kw) { return Layer_Keyword(L) == kw; }
+bool fn_Layer_Keyword_Is(int L, std::string_view kw) { return fn_Layer_Keyword(L) == kw; }
 
 void Py_Layer_Pass() {
   Run_State& s = RS();
@@ -85,7 +71,7 @@ void Py_Layer_Pass() {
   const Pile_Model& pm = s.sol.pile;
   py.i_ReportMode = 0;
   py.i_RockLayerCount = 0;
-  const int nl = Layer_Count();
+  const int nl = fn_Layer_Count();
   for (int L = 1; L <= nl; ++L) {
     if (pm.i_TopNodeInLayer(L) == 0) continue;
     const Py_Model_Entry* e = fn_Py_Model_Of_Layer(L);
@@ -108,7 +94,7 @@ bool fn_Py_Report_Mode() { return RS().py.i_ReportMode != 0; }
 void Py_Report_Layer(int L) {
   Run_State& s = RS();
   Py_State& py = s.py;
-  if (L < 1 || L > Layer_Count() || !fn_Py_Report_Mode()) return;
+  if (L < 1 || L > fn_Layer_Count() || !fn_Py_Report_Mode()) return;
   py.i_RockLayerCount = py.ib_RockAbove(L) != 0 ? 1 : 0;
   if (s.sol.pile.i_TopNodeInLayer(L) == 0) return;
   const Py_Model_Entry* e = fn_Py_Model_Of_Layer(L);
@@ -120,7 +106,7 @@ void Py_Report_Layer(int L) {
 void Py_Setup_Vuggy_Limestone_Layer(int L) {
   Run_State& s = RS();
   Py_State& py = s.py;
-  if (L < 1 || L > Layer_Count() || s.sol.pile.i_TopNodeInLayer(L) == 0) return;
+  if (L < 1 || L > fn_Layer_Count() || s.sol.pile.i_TopNodeInLayer(L) == 0) return;
   const Py_Model_Entry* e = fn_Py_Model_Of_Layer(L);
   if (!e) return;
   py.i_ReportMode = 0;
@@ -143,7 +129,7 @@ bool fn_Py_Layer_Has_Rock_Above(int L) {
 
 void Compute_Equivalent_Depth(int L) {
   Py_State& py = RS().py;
-  if (L < 2 || L > Layer_Count()) return;
+  if (L < 2 || L > fn_Layer_Count()) return;
   double Ftot = 0.0;
   for (int i = 1; i <= L - 1; ++i) {
     if (py.rd_LayerResistance(i) < 0.01) py.rd_LayerResistance(i) = py.rd_LiquefiedLayerResistance(i);

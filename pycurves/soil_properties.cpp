@@ -38,21 +38,6 @@ int Point_Count() {
   return n;
 }
 
-int Layer_Count() {
-  int n = RS().prob.soil.i_Number_of_Layers;
-  if (n < 0) n = 0;
-  if (n > MAX_LAYERS) n = MAX_LAYERS;
-  return n;
-}
-
-// Keyword of layer L without its trailing blanks ("" for a code outside the table).
-std::string_view Layer_Keyword(int L) {
-  const Soil_Records& soil = RS().prob.soil;
-  if (L < 1 || L > MAX_LAYERS) return {};
-  const int code = soil.i_SoilLayer_py_Type(L);
-  if (code < 1 || code > MAX_SOIL_MODELS) return {};
-  return soil.Soil_Model_Names(code).trimmed();
-}
 
 bool Is_One_Of(std::string_view kw, std::initializer_list<std::string_view> list) {
   for (std::string_view s : list)
@@ -63,7 +48,7 @@ bool Is_One_Of(std::string_view kw, std::initializer_list<std::string_view> list
 // Class of layer L at an interface; c_point is the strength of the layer's
 // point at the interface (a cemented silt without cohesion is cohesionless).
 int fn_Strength_Class(int L, double c_point) {
-  const std::string_view kw = Layer_Keyword(L);
+  const std::string_view kw = fn_Layer_Keyword(L);
   if (Is_One_Of(kw, {"SoftClay", "StfClyBW", "StfClyAW", "StfClyAK", "SoftClyJ"})) return CLASS_COHESIVE;
   if (Is_One_Of(kw, {"Sand", "API Sand", "Liq Sand", "KS Loess"})) return CLASS_COHESIONLESS;
   if (kw == "User p-y") return CLASS_USER;
@@ -172,7 +157,7 @@ double fn_c_At_Layer_Interface(double xv, int k) {
   const int n = Point_Count();
   const bool tip = fn_At_Pile_Tip(xv);
   int ktop = 0;
-  for (int L = 1; L + 1 <= Layer_Count(); ++L) {
+  for (int L = 1; L + 1 <= fn_Layer_Count(); ++L) {
     if (std::fabs(xv - soil.XLayerBottom(L)) < DEPTH_TOLERANCE &&
         std::fabs(xv - soil.XLayerTop(L + 1)) < DEPTH_TOLERANCE) {
       ktop = L;
@@ -319,6 +304,21 @@ double fn_Multiplier(double x, bool p_column) {
 }
 
 }  // namespace
+
+int fn_Layer_Count() {
+  int n = RS().prob.soil.i_Number_of_Layers;
+  if (n < 0) n = 0;
+  if (n > MAX_LAYERS) n = MAX_LAYERS;
+  return n;
+}
+
+std::string_view fn_Layer_Keyword(int L) {
+  const Soil_Records& soil = RS().prob.soil;
+  if (L < 1 || L > MAX_LAYERS) return {};
+  const int code = soil.i_SoilLayer_py_Type(L);
+  if (code < 1 || code > MAX_SOIL_MODELS) return {};
+  return soil.Soil_Model_Names(code).trimmed();
+}
 
 bool fn_At_Pile_Tip(double xv) {
   return std::fabs(xv - RS().sol.pile.rd_PileLength) <= DEPTH_TOLERANCE;

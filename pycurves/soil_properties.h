@@ -5,6 +5,8 @@
 // error is written to the report and recorded in Run_Status (the caller tests
 // Error_Recorded() after each call).
 #pragma once
+#include <string_view>
+
 #include "engine/fixed_array.h"
 #include "input/rec_soil.h"
 
@@ -13,6 +15,11 @@ namespace ormyx {
 // Undrained shear strength c (for rock models the uniaxial compressive
 // strength held in the same column) at vertical depth xv below the pile
 // head. Input errors 5 and 60, runtime error 30 and the internal error.
+// Number of soil layers, clamped to the record's capacity.
+int fn_Layer_Count();
+// Keyword of layer L without its trailing blanks ("" for a code outside the table).
+std::string_view fn_Layer_Keyword(int L);
+
 double fn_c(double xv);
 // The interface test of fn_c: xv lies within 1.0e-6 of an inner profile point.
 bool fn_c_At_Interface(double xv);
