@@ -18,6 +18,8 @@
 #include "engine/units.h"
 #include "input/reader.h"
 #include "input/tokenizer.h"
+#include "pycurves/py_framework.h"
+#include "pycurves/soil_properties.h"
 
 namespace ormyx {
 
@@ -300,6 +302,52 @@ void Read_Format_Tag() {
 
 bool Tag_Is_Ormyx() { return std::strcmp(RS().files.format_tag, "ORMYXP6") == 0; }
 
+// Input error of a lateral analysis that needs a part of the engine this
+// version does not have: the run stops before any result is computed, rather
+// than reporting results computed without it.
+constexpr int INP_NOT_AVAILABLE = 85;
+
+void Not_Available_Error(const std::string& what, const std::string& solution) {
+  for (Channel ch : {CH_REPORT, CH_MESSAGE}) {
+    Blank_Lines(ch, 2);
+    Write_Line(ch, Input_Error_Header(INP_NOT_AVAILABLE));
+    Write_Line(ch);
+    Write_Line(ch, "An error was detected in the input data.");
+    Write_Line(ch, "Problem:  " + what);
+    Write_Line(ch);
+    Write_Line(ch, "Solution:  " + solution);
+  }
+  Record_Input_Error(INP_NOT_AVAILABLE);
+}
+
+// The lateral analysis of this engine version handles every input but the
+// ones checked here.
+void Check_Lateral_Analysis_Available() {
+  const Run_State& s = RS();
+  for (int L = 1; L <= fn_Layer_Count(); ++L) {
+    const Py_Model_Entry* e = fn_Py_Model_Of_Layer(L);
+    if (e && !e->routine) {
+      Not_Available_Error("Soil layer " + fmt::I0(L) + " uses the p-y model \"" +
+                              std::string(e->keyword) +
+                              "\", which this version of the engine does not provide yet.",
+                          "Describe the layer with a soft clay, soft clay with J or elastic "
+                          "subgrade model.");
+      return;
+    }
+  }
+  if (s.prob.opt.b_UseLRFD != L_FALSE) {
+    const Loading_Records& ld = s.prob.load;
+    for (int g = 1; g <= ld.i_Number_of_LRFD_Groups && g <= MAX_LRFD_GROUPS; ++g)
+      if (ld.LRFD_Load_Group[g].i_Number_of_Distributed_Points > 0) {
+        Not_Available_Error("LRFD load group " + fmt::I0(g) +
+                                " has distributed lateral loads, which this version of the "
+                                "engine cannot yet apply in an LRFD analysis.",
+                            "Apply the distributed load in an analysis without LRFD, or remove it.");
+        return;
+      }
+  }
+}
+
 // Steps 8 to 30 after the run files are open.
 void Run_Analysis() {
   Run_State& s = RS();
@@ -342,6 +390,8 @@ void Run_Analysis() {
     return;
   }
 
+  Check_Lateral_Analysis_Available();
+  if (Error_Recorded()) return;
   Make_Layers_Contiguous();
   Write_Plot_Line_2();
   if (Tag_Is_Ormyx()) {

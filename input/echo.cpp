@@ -254,7 +254,6 @@ void Check_Soil_Profile_Depth() {
     Write_Line(ch, "         This depth is higher than the tip of the pile at " +
                        Echo_Fixed_Min(length, 3) + " " + u + ".");
     Write_Line(ch, "Solution: Increase the depth of the soil profile or shorten the pile length.");
-    Write_Line(ch);
   }
   Record_Input_Error(18);
 }
@@ -278,7 +277,6 @@ void Check_PY_Modifier_Depth() {
     Write_Line(ch, "Solution:  Correct the input data so that the first depth for ");
     Write_Line(ch, "          the p-multiplier data is the same as the elevation as the ");
     Write_Line(ch, "          ground surface.");
-    Write_Line(ch);
   }
   Record_Input_Error(21);
 }

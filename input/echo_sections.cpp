@@ -275,7 +275,6 @@ void Echo_Structural_Properties() {
   Write_Line(CH_REPORT, "----------------------------");
   const int ns = fn_Clamped(sec.i_Number_of_Sections, MAX_SECTIONS);
   for (int h = 1; h <= ns; ++h) Echo_Section(h);
-  Write_Line(CH_REPORT);
   Check_Zero_Diameters();
 }
 

@@ -202,8 +202,7 @@ void Echo_Layer(int k) {
       {"Piedmont", " is Piedmont residual soil"},
       {"Elast SG", " is modelled using an elastic subgrade modulus"},
       {"User p-y", " is modelled using user-specified p-y curves"},
-      {"MassRock", " is massive rock, p-y criteria by Liang et al., 2009"},
-      {"Frz Soil", " is frozen soil"}};
+      {"MassRock", " is massive rock, p-y criteria by Liang et al., 2009"}};
   std::string headline = "Layer " + fmt::I0(k);
   for (const Headline& h : headlines)
     if (m == h.model) headline += h.text;
@@ -261,8 +260,8 @@ void Check_Unit_Weights() {
   const Run_State& s = RS();
   const Soil_Profile_Record& sp = s.prob.soil.Soil_Profile_Points;
   const int n = fn_Clamped(2 * s.prob.soil.i_Number_of_Layers, MAX_PROFILE_POINTS);
-  if (n < 1) return;
   const int units = s.prob.opt.IUNITS;
+  // Generic units cannot be checked at all, whatever the profile holds.
   if (units == GENERIC_UNITS) {
     for (Channel ch : {CH_MESSAGE, CH_REPORT}) {
       Write_Line(ch);
@@ -274,6 +273,7 @@ void Check_Unit_Weights() {
     }
     return;
   }
+  if (n < 1) return;
   // Frozen soil layers carry no unit weight and take no part in the check.
   bool any = false;
   double lo = 0.0, hi = 0.0;

@@ -259,7 +259,7 @@ void Write_Input_Error_4(double xv) {
   Write_Line(CH_REPORT);
   Lines({"An error was detected that is related to an incompatibility",
          "between the input data defining the embedment of the pile and",
-         "the maximum depth of the soil friction angle data."});
+         "the maximum depth of the soil shear strength data."});
   Write_Line(CH_REPORT, "Problem:  The value for a pile station depth is " + fn_Py_Number(xv));
   Lines({"This depth is below the deepest extent of the input data for",
          "soil friction angle versus depth.", "",
@@ -293,9 +293,12 @@ double fn_Multiplier(double x, bool p_column) {
   const auto& T = ld.PY_Modifier_Point;
   auto value = [&](int k) { return p_column ? T(k).p_Multiplier : T(k).y_Multiplier; };
   if (x < T(1).X || x > T(m).X) return 1.0;
-  if (x == T(m).X) return value(m);
+  if (m == 1) return value(1);
+  // The first row at or below x; at the last depth of the table that row's
+  // value, at a step elsewhere the lower row's.
   for (int k = 2; k <= m; ++k) {
     if (!(x <= T(k).X)) continue;
+    if (x == T(m).X) return value(k);
     if (x == T(k).X) return (T(k + 1).X == T(k).X) ? value(k + 1) : value(k);
     const double d0 = T(k - 1).X, d1 = T(k).X;
     return value(k - 1) + (value(k) - value(k - 1)) * (x - d0) / (d1 - d0);

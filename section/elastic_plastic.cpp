@@ -13,11 +13,6 @@
 
 namespace ormyx {
 
-namespace {
-
-constexpr int POINTS = MEI_MAX_POINTS;  // 150
-constexpr int ELASTIC_POINTS = 100;     // points up to the yield curvature
-
 void Section_Data_Error(int n, const std::string& problem, const std::string& solution) {
   Write_Line(CH_REPORT);
   Write_Line(CH_REPORT, Input_Error_Header(n));
@@ -29,6 +24,11 @@ void Section_Data_Error(int n, const std::string& problem, const std::string& so
   Write_Line(CH_REPORT);
   Record_Input_Error(n);
 }
+
+namespace {
+
+constexpr int POINTS = MEI_MAX_POINTS;  // 150
+constexpr int ELASTIC_POINTS = 100;     // points up to the yield curvature
 
 int fn_Run_Thrust_Count() {
   const int n = RS().prob.load.i_Number_of_Thrusts;
@@ -71,11 +71,13 @@ void Elastic_Plastic_Section_Table(int s) {
   const double EIt = ps.rd_ElasticModulus * ps.rd_TopInertia;
   const double EIb = ps.rd_ElasticModulus * ps.rd_BottomInertia;
   const double Mpt = ps.rd_TopPlasticMoment, Mpb = ps.rd_BottomPlasticMoment;
-  if (!(EIt > 0.0) || !(Mpt > 0.0) || !std::isfinite(EIt) || !std::isfinite(Mpt)) {
+  if (!(EIt > 0.0) || !(EIb > 0.0) || !(Mpt > 0.0) || !std::isfinite(EIt) || !std::isfinite(EIb) ||
+      !std::isfinite(Mpt)) {
     Section_Data_Error(47,
                        "Section " + fmt::I0(s) +
-                           " is elastic with a specified moment capacity, but its bending stiffness "
-                           "or plastic moment capacity at the top is not greater than 0.",
+                           " is elastic with a specified moment capacity, but its bending stiffness at "
+                           "the top or bottom or its plastic moment capacity at the top is not greater "
+                           "than 0.",
                        "Enter a positive elastic modulus, moment of inertia and plastic moment "
                        "capacity for the section.");
     return;

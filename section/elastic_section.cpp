@@ -4,8 +4,10 @@
 
 #include <cmath>
 
+#include "engine/format.h"
 #include "engine/run_files.h"
 #include "engine/run_state.h"
+#include "section/section_driver.h"
 #include "solution/plot_file.h"
 
 namespace ormyx {
@@ -19,6 +21,16 @@ void Elastic_Section_Table(int s) {
   const double EIb = ps.rd_ElasticModulus * ps.rd_BottomInertia;
   const Loading_Records& ld = st.prob.load;
   const int m = ld.i_Number_of_Thrusts < MEI_MAX_THRUSTS ? ld.i_Number_of_Thrusts : MEI_MAX_THRUSTS;
+  // A stiffness of 0 or less gives the pile no bending resistance: rejected
+  // before anything is stored.
+  if (!(EIt > 0.0) || !(EIb > 0.0) || !std::isfinite(EIt) || !std::isfinite(EIb)) {
+    Section_Data_Error(47,
+                       "Section " + fmt::I0(s) +
+                           " is elastic, but its bending stiffness at the top or bottom is not greater "
+                           "than 0.",
+                       "Enter a positive elastic modulus and positive moments of inertia for the section.");
+    return;
+  }
 
   Write_Line(CH_REPORT, "Moment-curvature properties were derived from elastic section properties");
   if (s == 1) Write_Plot_Line_3(ld.i_Number_of_Thrusts, "Line 3 : Total number of axial thrusts for elastic section");
@@ -50,7 +62,7 @@ void Elastic_Section_Table(int s) {
   if (n < 1 || st.prob.opt.i_Analysis_Type != ANALYSIS_LATERAL) return;
   const double top = ps.rd_XTop, bottom = ps.rd_XBottom, len = ps.rd_Length;
   if (top == 0.0) pm.rd_EI[1] = EIt;
-  for (int k = 2; k <= n; ++k) {
+  for (int k = 2; k <= n && k <= MAX_NODES; ++k) {
     const double x = pm.rd_X[k];
     if (top < x && x <= bottom)
       pm.rd_EI[k] = len > 0.0 ? EIb - (bottom - x) * (EIb - EIt) / len : EIt;

@@ -4,6 +4,7 @@
 // moment-EI table. All of them fill the moment-EI table RS().sol.mei.
 #pragma once
 #include <cstdint>
+#include <string>
 
 #include "engine/fixed_array.h"
 #include "section/mc_state.h"
@@ -11,14 +12,14 @@
 
 namespace ormyx {
 
-// The working tables of the moment-curvature computation (RS().sec.mc,
-// cleared at the start of every section analysis).
+// The working tables of the moment-curvature computation (RS().sec.mc; its
+// thrust count is reset at the start of every section analysis).
 Moment_Curvature_State& MC_State();
 
-// Section analysis of pile section s of every type but the elastic one:
-// working state, dimension block, capacities, then the moment-curvature
-// computation (types 0-10), the elastic-plastic table (12) or the input
-// moment-EI table (13). A micropile (14) is rejected with input error 45.
+// Section analysis of pile section s: working state, dimension block,
+// capacities, then the moment-curvature computation (types 0-10), or the
+// elastic (11), elastic-plastic (12) or input moment-EI table (13). A
+// micropile (14) is rejected with input error 45.
 void Analyse_Nonlinear_Section(int s);
 
 // Moment-curvature computation of the section loaded in EI_Vars (capacities
@@ -35,6 +36,10 @@ void Elastic_Plastic_Section_Table(int s);
 
 // Section s with a moment-EI table given as input (type 13).
 void User_EI_Section_Table(int s);
+
+// Input error block of a section whose data cannot give a moment-EI table
+// (the header, the problem and the solution lines), and the error recorded.
+void Section_Data_Error(int n, const std::string& problem, const std::string& solution);
 
 // Nominal bar diameter (in) of a single bar area (in^2) from the bar table.
 double fn_Bar_Diameter_From_Area(double area);

@@ -168,9 +168,10 @@ void Solve_Beam_Column(int iteration) {
     y0 = y2 - T;
     ym1 = (B[1] * y0 + G_of(1) - y1) / C[1];
   } else {
+    // YG keeps the last solution, so that the dump after a failed solve shows
+    // the deflections the system started from.
     sv.F.fill(0.0);
     sv.G.fill(0.0);
-    sv.YG.fill(0.0);
     int m = 5;
     if (type == 4) {
       m = 4;

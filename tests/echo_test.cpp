@@ -603,3 +603,113 @@ TEST_F(Echo_Direct, SummaryColumnsFollowTheModels) {
   ASSERT_EQ(rows.size(), 1u);
   EXPECT_EQ(rows[0].substr(71), "  250.0000     default        --       ");
 }
+
+// Every block heading: its count of empty lines, the rule of 80, the text after
+// its blanks, the rule and one empty line; the blocks come in their order.
+TEST_F(Echo_Direct, BlockHeadingsKeepTheirLayoutAndOrder) {
+  One_Section(40.0);
+  Layer(1, SOIL_FROZEN_SOIL, 0.0, 10.0, 0.0);
+  Layer(2, SOIL_SAND, 10.0, 50.0);
+  Loading_Records& ld = RS().prob.load;
+  ld.i_Number_of_PY_Modifier_Points = 1;
+  ld.PY_Modifier_Point[1] = {0.0, 0.8, 1.0};
+  ld.i_Number_of_Soil_Movement_Points = 2;
+  ld.Soil_Movement_Point[1] = {0.0, 1.0};
+  ld.Soil_Movement_Point[2] = {20.0, 0.0};
+  ld.i_Number_of_Distributed_Points = 2;
+  ld.Distributed_Load_Point[1] = {0.0, 5.0};
+  ld.Distributed_Load_Point[2] = {120.0, 5.0};
+  ld.i_Number_of_Tip_Shear_Points = 2;
+  ld.Tip_Shear_Point[1] = {0.0, 0.0};
+  ld.Tip_Shear_Point[2] = {0.5, 100.0};
+  RS().prob.opt.i_PrintPYCurves = 1;
+  ld.i_Number_of_Printed_PY_Depths = 1;
+  ld.rd_PrintedPYDepth[1] = 5.0;
+  Echo_Input_Data();
+  ASSERT_FALSE(Error_Recorded()) << Report();
+  const std::vector<std::string> lines = Split_Lines(Report());
+  const std::string rule(80, '-');
+  struct Case {
+    const char* text;
+    int empty_before, blanks;
+  } cases[] = {{"Problem Title", 2, 32},
+               {"Program Options", 1, 31},
+               {"Pile Structural Properties and Geometry", 0, 20},
+               {"Ground Slope and Pile Batter Angles", 2, 22},
+               {"Soil and Rock Layering Information", 2, 23},
+               {"Summary of Soil Properties", 2, 27},
+               {"p-y Modification Factors for Group Action", 3, 19},
+               {"Lateral Soil Movements", 3, 29},
+               {"Loading Type", 3, 33},
+               {"Distributed Lateral Loading", 3, 27},
+               {"Pile-head Loading and Pile-head Fixity Conditions", 3, 15},
+               {"Shear Resistance Curve at Pile Tip ", 3, 22},
+               {"Specified Depths for Output of p-y Curves", 3, 19}};
+  std::size_t previous = 0;
+  for (const Case& c : cases) {
+    const std::string heading = std::string(std::size_t(c.blanks), ' ') + c.text;
+    std::size_t at = 0;
+    while (at < lines.size() && lines[at] != heading) ++at;
+    ASSERT_LT(at, lines.size()) << c.text;
+    EXPECT_GT(at, previous) << c.text << " out of order";
+    previous = at;
+    ASSERT_GE(at, std::size_t(c.empty_before) + 1) << c.text;
+    ASSERT_LT(at + 2, lines.size()) << c.text;
+    EXPECT_EQ(lines[at - 1], rule) << c.text;
+    EXPECT_EQ(lines[at + 1], rule) << c.text;
+    EXPECT_EQ(lines[at + 2], "") << c.text;
+    for (int e = 1; e <= c.empty_before; ++e)
+      EXPECT_EQ(lines[at - 1 - std::size_t(e)], "") << c.text << " empty line " << e;
+    // The sections end with their last value line, right above the empty lines.
+    if (c.empty_before == 2 && std::string(c.text) == "Ground Slope and Pile Batter Angles") {
+      EXPECT_EQ(lines[at - 4].compare(0, 21, "   Section Diameter  "), 0) << lines[at - 4];
+    }
+  }
+  // A frozen soil layer has no headline text after its number.
+  EXPECT_EQ(Lines_Starting(Report(), "Layer 1").size(), 1u);
+  EXPECT_EQ(Lines_Starting(Report(), "Layer 1")[0], "Layer 1");
+}
+
+// The blocks of errors INP00018 and INP00021 end with their last text line.
+TEST_F(Echo_Direct, SoilDepthAndModifierErrorBlocksEndWithTheirText) {
+  One_Section(60.0);
+  Layer(1, SOIL_SAND, 0.0, 50.0);
+  Echo_Input_Data();
+  EXPECT_EQ(RS().status.i_ErrorNumber, 118);
+  const std::string tail18 =
+      "**** Input Data Error No. 18 ****\n\n"
+      "Problem: The depth at the bottom of the lowermost soil layer is 50.000 ft\n"
+      "         This depth is higher than the tip of the pile at 60.000 ft.\n"
+      "Solution: Increase the depth of the soil profile or shorten the pile length.\n"
+      "\n\nOrmyx ended prematurely due to input error number INP00018\n";  // the recorder's lines
+  std::string rep = Report();
+  ASSERT_GE(rep.size(), tail18.size());
+  EXPECT_EQ(rep.substr(rep.size() - tail18.size()), tail18);
+
+  SetUp();
+  One_Section(40.0);
+  Layer(1, SOIL_SAND, 3.0, 50.0);
+  RS().prob.load.i_Number_of_PY_Modifier_Points = 1;
+  RS().prob.load.PY_Modifier_Point[1] = {2.0, 0.8, 1.0};
+  Echo_Input_Data();
+  EXPECT_EQ(RS().status.i_ErrorNumber, 121);
+  const std::string tail21 =
+      "Solution:  Correct the input data so that the first depth for \n"
+      "          the p-multiplier data is the same as the elevation as the \n"
+      "          ground surface.\n"
+      "\n\nOrmyx ended prematurely due to input error number INP00021\n";
+  rep = Report();
+  ASSERT_GE(rep.size(), tail21.size());
+  EXPECT_EQ(rep.substr(rep.size() - tail21.size()), tail21);
+}
+
+// Generic units write their unit-weight note even for a profile without layers.
+TEST_F(Echo_Direct, GenericUnitWeightNoteNeedsNoLayers) {
+  RS().prob.opt.IUNITS = GENERIC_UNITS;
+  Set_Unit_Labels(GENERIC_UNITS);
+  One_Section(40.0);
+  Echo_Input_Data();
+  EXPECT_TRUE(Has(Report(), "\n**** Warning ****\n\nValues of effective unit weight cannot be checked "
+                            "because \ngeneral units have been selected.\n"));
+  EXPECT_TRUE(Has(Contents(CH_MESSAGE), "general units have been selected."));
+}

@@ -23,3 +23,21 @@ TEST(Examples, RunToANormalEnd) {
     EXPECT_EQ(Count_Containing(r.plot, "Line 9:  "), 1) << c.file;
   }
 }
+
+// A lateral analysis that needs a soil model this version lacks stops with
+// input error 85 before any result is computed.
+TEST(Examples, SoilModelNotYetAvailableStopsTheRun) {
+  std::string t = Read_File(Example_Path("us_soft_clay.inp"));
+  t.replace(t.find("1 20.0 70.0\n115.0 900.0 0.01\n120.0 1200.0 0.005"), 46,
+            "5 20.0 70.0\n115.0 32.0 90.0\n120.0 36.0 125.0");
+  Run_Result r = Run_Engine(t);
+  EXPECT_EQ(r.status, 185);
+  EXPECT_NE(r.report.find("**** Input Data Error No. 85 ****"), std::string::npos);
+  EXPECT_NE(r.report.find("Soil layer 2 uses the p-y model \"Sand\""), std::string::npos);
+  EXPECT_NE(r.report.find("Ormyx ended prematurely due to input error number INP00085"),
+            std::string::npos);
+  EXPECT_EQ(Count_Containing(r.plot, "Line 10("), 0);
+  // The same layer in an analysis of bending stiffness only is fine.
+  t.replace(t.find("ComputeEIOnly NO"), 16, "ComputeEIOnly YES");
+  EXPECT_LE(Run_Engine(t).status, 0);
+}

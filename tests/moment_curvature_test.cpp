@@ -426,6 +426,71 @@ TEST(MomentCurvatureTables, ElasticPlasticSection) {
             std::string::npos);
 }
 
+TEST(MomentCurvatureTables, ElasticSectionTableAndTaperedNodes) {
+  // EIt = 1E6 lb-in^2 at the top, 3E6 at the bottom of a 100 in section: the
+  // table is linear at EIt with Mn = 1500 EIt lb-in (point 150 at phi = 1500,
+  // 1500 kip-in in the table); the nodes inside get EI interpolated along it.
+  Fresh(US_UNITS, ANALYSIS_LATERAL);
+  Set_Thrusts({0.0, 100.0});
+  Pile_Section_Record& p = Add_Section(SECTION_ELASTIC, 100.0);
+  p.rd_ElasticModulus = 1.0e6;
+  p.rd_TopInertia = 1.0;
+  p.rd_BottomInertia = 3.0;
+  Pile_Model& pm = RS().sol.pile;
+  pm.i_Number_of_Nodes = 5;
+  for (int k = 1; k <= 5; ++k) pm.rd_X[k] = 25.0 * (k - 1);
+  Analyse_Nonlinear_Section(1);
+  ASSERT_EQ(RS().status.i_ErrorNumber, 0);
+  for (int t = 1; t <= 2; ++t) {
+    const MEI_Entry& e = RS().sol.mei.entry(1, t);
+    ASSERT_EQ(e.i_Number_of_Points, 150);
+    EXPECT_DOUBLE_EQ(e.rd_Mn, 1.5e9);
+    EXPECT_DOUBLE_EQ(e.rd_Moment[150], 1.5e6);
+    EXPECT_DOUBLE_EQ(e.rd_Curvature[7], 70.0);
+    for (int j : {1, 75, 150}) EXPECT_DOUBLE_EQ(e.rd_EI[j], 1000.0);
+  }
+  for (auto [k, EI] : std::vector<std::pair<int, double>>{{1, 1.0e6}, {2, 1.5e6}, {3, 2.0e6}, {5, 3.0e6}})
+    EXPECT_DOUBLE_EQ(pm.rd_EI[k], EI) << "node " << k;
+  const std::vector<std::string> plot = Lines_Of(Channel_Text(CH_PLOT));
+  ASSERT_EQ(plot.size(), 1u + 2u * 151u);
+  EXPECT_EQ(plot[0], "    2" + std::string(75, ' ') + "Line 3 : Total number of axial thrusts for elastic section");
+  EXPECT_EQ(plot[152].substr(0, 45), "  150" + std::string(10, ' ') + "  0.1000000E+03  0.1500000E+07");
+  EXPECT_EQ(plot[152].substr(80),
+            "Line 4 : Num. Elas. M-EI-Crv Points, Axial Thrust Load (kips), Nom. Moment Cap. (in-kips) for "
+            "linear EI pile at top of section");
+}
+
+TEST(MomentCurvatureTables, ElasticSectionsWithoutStiffnessAreRejected) {
+  struct Case {
+    int type;
+    double E, It, Ib;
+  };
+  const Case cases[] = {
+      {SECTION_ELASTIC, 0.0, 1000.0, 1000.0},
+      {SECTION_ELASTIC, 29.0e6, 1000.0, 0.0},   // tapered to nothing at the bottom
+      {SECTION_ELASTIC, 29.0e6, -1000.0, -1000.0},
+      {SECTION_ELASTIC_PLASTIC, 29.0e6, 1000.0, 0.0},
+  };
+  for (const Case& c : cases) {
+    Fresh(US_UNITS, ANALYSIS_LATERAL);
+    Set_Thrusts({0.0});
+    Pile_Section_Record& p = Add_Section(c.type);
+    p.rd_ElasticModulus = c.E;
+    p.rd_TopInertia = c.It;
+    p.rd_BottomInertia = c.Ib;
+    p.rd_TopPlasticMoment = p.rd_BottomPlasticMoment = 4.0e6;
+    Pile_Model& pm = RS().sol.pile;
+    pm.i_Number_of_Nodes = 3;
+    for (int k = 1; k <= 3; ++k) pm.rd_X[k] = 300.0 * (k - 1);
+    Analyse_Nonlinear_Section(1);
+    EXPECT_EQ(RS().status.i_ErrorNumber, 147) << c.type << " " << c.Ib;
+    EXPECT_EQ(RS().sol.mei.entry(1, 1).i_Number_of_Points, 0);
+    EXPECT_EQ(pm.rd_EI[3], 0.0) << "no nodal stiffness set";
+    EXPECT_NE(Channel_Text(CH_REPORT).find("**** Input Data Error No. 47 ****"), std::string::npos);
+    EXPECT_EQ(Channel_Text(CH_PLOT), "");
+  }
+}
+
 TEST(MomentCurvatureTables, ElasticPlasticSectionWithoutCapacityIsRejected) {
   Fresh();
   Set_Thrusts({0.0});

@@ -133,6 +133,18 @@ TEST(Soil_Properties, AveragesAndFrictionAngleBelowTheProfileAreInputErrors) {
     EXPECT_EQ(RS().status.i_ErrorNumber, t.number);
     EXPECT_NE(files.report().find(t.header), std::string::npos) << t.header;
   }
+  // The friction-angle block keeps the strength block's opening lines and
+  // changes only its problem, profile and solution lines.
+  Setup_Pile(GENERIC_UNITS, 12.0, 40, 1.0);
+  Add_Layer(SOIL_SAND, 0, 10, PV(10, 2, 0, 0, 30), PV(10, 4, 0, 0, 30));
+  Run_Files_Capture files;
+  fn_Phi(10.5);
+  EXPECT_NE(files.report().find("**** Input Data Error No. 4 ****\n\n"
+                                "An error was detected that is related to an incompatibility\n"
+                                "between the input data defining the embedment of the pile and\n"
+                                "the maximum depth of the soil shear strength data.\n"
+                                "Problem:  The value for a pile station depth is 10.5"),
+            std::string::npos);
 }
 
 TEST(Soil_Properties, UnknownPairAtAnInterfaceIsRuntimeError30) {
@@ -196,6 +208,18 @@ TEST(Soil_Properties, MultipliersInterpolateStepAndDefaultToOne) {
     EXPECT_DOUBLE_EQ(fn_p_Multiplier(t.x), t.p) << "x = " << t.x;
     EXPECT_DOUBLE_EQ(fn_y_Multiplier(t.x), t.y) << "x = " << t.x;
   }
+  // A step at the last depth: that depth takes the upper row of the step.
+  ld.PY_Modifier_Point[4] = {10, 0.2, 4.0};
+  ld.i_Number_of_PY_Modifier_Points = 3;
+  ld.PY_Modifier_Point[3] = {10, 0.3, 3.0};
+  EXPECT_DOUBLE_EQ(fn_p_Multiplier(10.0), 0.5);
+  EXPECT_DOUBLE_EQ(fn_y_Multiplier(10.0), 2.0);
+  EXPECT_DOUBLE_EQ(fn_p_Multiplier(10.5), 1.0);
+  // A single row applies at its own depth only.
+  ld.i_Number_of_PY_Modifier_Points = 1;
+  ld.PY_Modifier_Point[1] = {10, 0.4, 2.5};
+  EXPECT_DOUBLE_EQ(fn_p_Multiplier(10.0), 0.4);
+  EXPECT_DOUBLE_EQ(fn_y_Multiplier(9.0), 1.0);
 }
 
 }  // namespace
