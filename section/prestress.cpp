@@ -23,7 +23,8 @@ const char* Strand_Type_Text(int32_t type) {
   }
 }
 
-// The PCI moment factor k of Mn = k h As fpu and its formula text.
+// The PCI moment factor k of Mn = k h As fpu and its formula text. The
+// octagonal piles print their own factor, so the text always matches the value.
 double PCI_Moment_Factor(int32_t section_type, const char*& text) {
   switch (section_type) {
     case 5: text = "Mn = 0.32 D As fpu"; return double(0.32f);

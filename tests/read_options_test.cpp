@@ -242,6 +242,40 @@ TEST(ReadOptions, ConvergenceToleranceLimitsByUnits) {
   EXPECT_EQ(r.next, "Increments 100");
 }
 
+// Every tolerance error has its own two lines (trailing blanks included),
+// the same block in the message file and the report.
+TEST(ReadOptions, ConvergenceToleranceBlocksByCode) {
+  struct Case {
+    const char* units;
+    const char* tol;
+    const char* block;
+  };
+  const Case cases[] = {
+      {"Units USCS", "Tol 1E-21",
+       "\n**** Input Data Error No. 65 ****\n\nInput value for convergence tolerance is too small "
+       "(less than 1E-10 inches).\nThe recommended value for convergence tolerance is 0.00001 "
+       "inches.\n\n"},
+      {"Units SI", "Tol 1E-23",
+       "\n**** Input Data Error No. 67 ****\n\nInput value for convergence tolerance is too small "
+       "(less than 2.5E-12 meters). \nThe recommended value for convergence tolerance is 2.54E-7 "
+       "meters.\n\n"},
+      {"Units SI", "Tol 0.003",
+       "\n**** Input Data Error No. 68 ****\n\nInput value of convergence tolerance too large "
+       "(more than 2.54E-3 meters). \nThe recommended value for convergence tolerance is 2.54E-7 "
+       "meters.\n\n"},
+  };
+  for (const Case& c : cases) {
+    auto lines = Option_Lines();
+    lines[1] = c.units;
+    lines[11] = c.tol;
+    lines.push_back("END");
+    Read_Outcome r = Read_Input_Text(Join(lines));
+    EXPECT_NE(r.message.find(c.block), std::string::npos) << c.tol << "\n" << r.message;
+    EXPECT_NE(r.report.find(c.block), std::string::npos) << c.tol << "\n" << r.report;
+    EXPECT_EQ(r.next, "Increments 100") << c.tol;
+  }
+}
+
 TEST(ReadOptions, LoadingLineIsReadInFixedColumns) {
   struct Case {
     const char* line;

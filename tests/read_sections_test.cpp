@@ -7,6 +7,7 @@
 #include <cstdio>
 #include <filesystem>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "engine/messages.h"
@@ -516,6 +517,47 @@ TEST(StrandTable, SinglePrecisionValuesAndGrades) {
   EXPECT_EQ(fn_Strand_Modulus(3, US_UNITS), 29000.0);
   EXPECT_EQ(fn_Strand_Modulus(0, SI_UNITS), 1.930532e8);
   EXPECT_EQ(fn_Strand_Modulus(5, GENERIC_UNITS), 199947760.0);
+}
+
+// Every entry of the strand table, diameter / area by grade and size code,
+// with the end of each grade's list.
+TEST(StrandTable, EveryGradeAndSize) {
+  struct Grade {
+    int grade;
+    std::vector<std::pair<float, float>> sizes;
+  };
+  const std::vector<std::pair<float, float>> grade3 = {
+      {0.75f, 0.442f}, {0.875f, 0.601f}, {1.0f, 0.785f},
+      {1.125f, 0.994f}, {1.25f, 1.227f}, {1.375f, 1.485f}};
+  const Grade grades[] = {
+      {0, {{0.34f, 0.058f}, {0.25f, 0.036f}, {0.3125f, 0.058f}, {0.375f, 0.08f},
+           {0.4375f, 0.108f}, {0.5f, 0.144f}, {0.6f, 0.216f}}},
+      {1, {{0.34f, 0.058f}, {0.375f, 0.085f}, {0.4375f, 0.115f}, {0.5f, 0.153f},
+           {0.5f, 0.167f}, {0.5625f, 0.192f}, {0.6f, 0.217f}, {0.7f, 0.294f}}},
+      {2, {{0.375f, 0.085f}, {0.438f, 0.115f}, {0.5f, 0.153f}, {0.5f, 0.167f}, {0.6f, 0.217f}}},
+      {3, grade3},
+      {4, grade3},
+      {5, {{0.625f, 0.28f}, {1.0f, 0.85f}, {1.0f, 0.85f}, {1.25f, 1.25f}, {1.25f, 1.25f},
+           {1.375f, 1.58f}}},
+  };
+  const double k = 0.02539999969303608;
+  for (const Grade& g : grades) {
+    const int n = int(g.sizes.size());
+    for (int s = 0; s < n; ++s) {
+      double d = 0.0, a = 0.0;
+      ASSERT_TRUE(Strand_Dimensions(g.grade, s, US_UNITS, d, a)) << g.grade << "/" << s;
+      EXPECT_EQ(d, double(g.sizes[std::size_t(s)].first)) << g.grade << "/" << s;
+      EXPECT_EQ(a, double(g.sizes[std::size_t(s)].second)) << g.grade << "/" << s;
+      ASSERT_TRUE(Strand_Dimensions(g.grade, s, SI_UNITS, d, a));
+      EXPECT_EQ(d, double(g.sizes[std::size_t(s)].first) * k) << g.grade << "/" << s;
+      EXPECT_EQ(a, double(g.sizes[std::size_t(s)].second) * k * k) << g.grade << "/" << s;
+    }
+    double d = 1.0, a = 1.0;
+    EXPECT_FALSE(Strand_Dimensions(g.grade, n, US_UNITS, d, a)) << g.grade;
+    EXPECT_EQ(d, 0.0);
+    EXPECT_EQ(a, 0.0);
+    EXPECT_FALSE(Strand_Dimensions(g.grade, -1, US_UNITS, d, a)) << g.grade;
+  }
 }
 
 // ---------------------------------------------------------------------------

@@ -255,10 +255,14 @@ TEST(Prestress, MomentFactorBySectionType) {
   struct Case {
     int type, shape;
     double k;
+    const char* text;  // the formula text of the report matches the factor used
   };
-  const Case cases[] = {{7, SHAPE_RECTANGLE, 0.37f}, {7, SHAPE_POLYGON, 0.37f},
-                        {9, SHAPE_POLYGON, 0.32f},   {8, SHAPE_RECTANGLE_VOID, 0.38f},
-                        {10, SHAPE_POLYGON_VOID, 0.34f}, {6, SHAPE_CIRCLE_VOID, 0.34f}};
+  const Case cases[] = {{7, SHAPE_RECTANGLE, 0.37f, "Mn = 0.37 D As fpu"},
+                        {7, SHAPE_POLYGON, 0.37f, "Mn = 0.37 D As fpu"},
+                        {9, SHAPE_POLYGON, 0.32f, "Mn = 0.32 D As fpu"},
+                        {8, SHAPE_RECTANGLE_VOID, 0.38f, "Mn = 0.38 D As fpu"},
+                        {10, SHAPE_POLYGON_VOID, 0.34f, "Mn = 0.34 D As fpu"},
+                        {6, SHAPE_CIRCLE_VOID, 0.34f, "Mn = 0.34 D As fpu"}};
   for (const Case& c : cases) {
     EI_Vars& EI = Prestressed_Pile(c.type, c.shape, 12);
     EI.rd_Chamfer = 2.0;
@@ -266,6 +270,9 @@ TEST(Prestress, MomentFactorBySectionType) {
     Initialize();
     ASSERT_FALSE(Error_Recorded()) << "type " << c.type;
     EXPECT_DOUBLE_EQ(EI.rd_PCI_k, c.k) << "type " << c.type;
+    EXPECT_EQ(std::string(EI.MnFormula.trimmed()), c.text) << "type " << c.type;
+    EXPECT_DOUBLE_EQ(EI.rd_Mn_PCI, c.k * EI.rd_SectionDepth * EI.rd_SliceTotalBars * 270.0)
+        << "type " << c.type;
   }
 }
 
