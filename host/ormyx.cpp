@@ -193,6 +193,14 @@ bool fn_Safe_Run_Name(const std::string& s) {
   return true;
 }
 
+// A name that fits a 256-character NAMES.DAT field as it is.
+bool fn_Fits_Name_Field(const std::string& s) {
+  if (s.empty() || s.size() > 256 || s.front() == ' ' || s.back() == ' ') return false;
+  for (unsigned char c : s)
+    if (c < 0x20 || c == 0x7f) return false;
+  return true;
+}
+
 // True for the names the moment-curvature list gives: mc_dddd.txt.
 bool fn_Is_MC_Name(const std::string& s) {
   if (s.size() != 11 || s.compare(0, 3, "mc_") != 0 || s.compare(7, 4, ".txt") != 0) return false;
@@ -353,7 +361,14 @@ bool fn_Prepare_Work_Folder(Job& job) {
                         Errno_Text(errno));
     return false;
   }
-  std::string names = job.names.input + "\n" + job.names.report + "\n" + job.names.plot + "\n" +
+  // The engine reads the input through its absolute name when that fits a
+  // name field, so the report header names the user's folder, not the work
+  // folder; otherwise it reads the copy.
+  std::string input_name = job.names.input;
+  std::error_code abs_ec;
+  const std::string absolute = fs::absolute(job.input, abs_ec).lexically_normal().string();
+  if (!abs_ec && fn_Fits_Name_Field(absolute)) input_name = absolute;
+  std::string names = input_name + "\n" + job.names.report + "\n" + job.names.plot + "\n" +
                       job.names.message + "\n";
   std::string mc_list;
   mc_list.reserve(12 * MAX_MEI_REPORT_FILES);

@@ -158,6 +158,11 @@ TEST_F(Host, InputWithoutTagEndsWithErrorStatusAndFilesBesideInput) {
   ASSERT_TRUE(Parse_Status(r.out_lines().back(), "", n)) << r.out;
   EXPECT_GT(n, 0);
   Expect_Run_Files(dir + "/job", "pile one");
+  // The report header names the input's own folder, not the work folder.
+  EXPECT_NE(Read_File(dir + "/job/pile one.out")
+                .find("Path to file locations:        " +
+                      fs::absolute(fs::path(dir) / "job").lexically_normal().string() + "/\n"),
+            std::string::npos);
   EXPECT_FALSE(File_Exists(dir + "/job/pile one.mc"));
   Expect_No_Work_Folder(dir + "/job");
   EXPECT_EQ(Entries(dir), (std::vector<std::string>{"job"}));
