@@ -324,14 +324,14 @@ void Not_Available_Error(const std::string& what, const std::string& solution) {
 // ones checked here.
 void Check_Lateral_Analysis_Available() {
   const Run_State& s = RS();
+  // A layer whose keyword has no p-y routine (frozen soil) would keep an
+  // arbitrary modulus: refuse it rather than report results without it.
   for (int L = 1; L <= fn_Layer_Count(); ++L) {
-    const Py_Model_Entry* e = fn_Py_Model_Of_Layer(L);
-    if (e && !e->routine) {
-      Not_Available_Error("Soil layer " + fmt::I0(L) + " uses the p-y model \"" +
-                              std::string(e->keyword) +
-                              "\", which this version of the engine does not provide yet.",
-                          "Describe the layer with a soft clay, soft clay with J or elastic "
-                          "subgrade model.");
+    const std::string_view kw = fn_Layer_Keyword(L);
+    if (!kw.empty() && !fn_Py_Model_Of_Layer(L)) {
+      Not_Available_Error("Soil layer " + fmt::I0(L) + " uses the p-y model \"" + std::string(kw) +
+                              "\", which has no p-y curves in this engine.",
+                          "Describe the layer with one of the other soil models.");
       return;
     }
   }

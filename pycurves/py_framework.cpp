@@ -13,25 +13,23 @@ namespace ormyx {
 
 namespace {
 
-// The model table, in the order the keywords are compared. Models whose
-// routine is still missing keep their entry (and their rock-type role) and
-// leave the moduli of their nodes as they are.
+// The model table, in the order the keywords are compared.
 const Py_Model_Entry PY_MODEL_TABLE[] = {
     {"SoftClay", Py_Soft_Clay, false},
     {"SoftClyJ", Py_Soft_Clay_J, false},
-    {"StfClyBW", nullptr, false},
-    {"StfClyAW", nullptr, false},
-    {"StfClyAK", nullptr, false},
-    {"Sand", nullptr, false},
-    {"API Sand", nullptr, false},
-    {"Liq Sand", nullptr, false},
-    {"Cem Silt", nullptr, false},
-    {"User p-y", nullptr, false},
-    {"WeakRock", nullptr, true},
-    {"Vuggy LS", nullptr, true},
-    {"MassRock", nullptr, true},
-    {"KS Loess", nullptr, false},
-    {"Piedmont", nullptr, true},
+    {"StfClyBW", Py_Stiff_Clay_Water, false},
+    {"StfClyAW", Py_Stiff_Clay_No_Water, false},
+    {"StfClyAK", Py_Stiff_Clay_No_Water_K, false},
+    {"Sand", Py_Reese_Sand, false},
+    {"API Sand", Py_API_Sand, false},
+    {"Liq Sand", Py_Liquefied_Sand, false},
+    {"Cem Silt", Py_Cemented_Silt, false},
+    {"User p-y", Py_User_Input, false},
+    {"WeakRock", Py_Weak_Rock, true},
+    {"Vuggy LS", Py_Vuggy_Limestone, true},
+    {"MassRock", Py_Massive_Rock, true},
+    {"KS Loess", Py_Loess, false},
+    {"Piedmont", Py_Piedmont, true},
     {"Elast SG", Py_Elastic_Subgrade, true},
 };
 
@@ -141,8 +139,15 @@ void Compute_Equivalent_Depth(int L) {
     heq = fn_Soft_Clay_Equivalent_Depth(L, Ftot, false);
   else if (fn_Layer_Keyword_Is(L, "SoftClyJ"))
     heq = fn_Soft_Clay_Equivalent_Depth(L, Ftot, true);
+  else if (fn_Layer_Keyword_Is(L, "StfClyBW") || fn_Layer_Keyword_Is(L, "StfClyAW") ||
+           fn_Layer_Keyword_Is(L, "StfClyAK"))
+    heq = fn_Stiff_Clay_Equivalent_Depth(L, Ftot);
+  else if (fn_Layer_Keyword_Is(L, "Sand") || fn_Layer_Keyword_Is(L, "API Sand"))
+    heq = fn_Sand_Equivalent_Depth(L, Ftot);
+  else if (fn_Layer_Keyword_Is(L, "Cem Silt"))
+    heq = fn_Cemented_Silt_Equivalent_Depth(L, Ftot);
   else
-    return;  // no correction for this model (yet): the stored depth stays
+    return;  // the other models take no part in the correction: the stored depth stays
   if (Error_Recorded()) return;
   py.rd_EquivDepthTop(L) = heq;
 }

@@ -34,7 +34,7 @@ void Py_Report_Layer(int L);
 // The routine table entry of layer L's keyword; nullptr when none matches.
 struct Py_Model_Entry {
   std::string_view keyword;   // without trailing blanks
-  Py_Layer_Routine routine;   // nullptr while the model has no routine
+  Py_Layer_Routine routine;   // the model routine of the keyword
   bool rock;                  // rock-type layer for the layered-soil correction
 };
 const Py_Model_Entry* fn_Py_Model_Of_Layer(int L);

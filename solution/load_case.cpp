@@ -13,6 +13,9 @@
 #include "engine/run_files.h"
 #include "engine/run_state.h"
 #include "engine/run_steps.h"
+#include "pycurves/py_user_depths.h"
+#include "solution/length_study.h"
+#include "solution/lrfd_loads.h"
 #include "solution/pile_model.h"
 #include "solution/plot_file.h"
 #include "solution/py_interface.h"
@@ -362,9 +365,10 @@ void Analyse_Load_Case(int c) {
   for (int k = 1; k <= n + 1; ++k) pm.rd_Y[k] = 0.0;
 
   if (o.b_UseLRFD != L_FALSE) {
-    // The factored distributed loads of the combination are stored here by
-    // the LRFD part; until then the nodes carry none.
-    for (int k = 1; k <= n; ++k) pm.rd_SoilForce[k] = 0.0;
+    // The combination's distributed loads: the load-group profiles averaged
+    // over each node's tributary length, weighted by the load factors.
+    Prepare_LRFD_Distributed_Loads();
+    for (int k = 1; k <= n; ++k) pm.rd_SoilForce[k] = fn_LRFD_Node_Load(k, c);
   }
 
   const int nl = Layer_Count();
@@ -435,18 +439,6 @@ void Analyse_Load_Case(int c) {
   Write_Line(CH_MESSAGE, "The convergence criteria have been met for load case " + fmt::I0(c));
 }
 
-namespace {
-
-// p-y curves at user-specified depths after load case 1. Until they are
-// produced the plot file announces none.
-void Report_User_Depth_Py_Curves() { Write_Plot_Line_6_None(); }
-
-// Pile-head deflection versus pile length for load case c. Until the study is
-// available the plot file announces a curve of no points.
-void Run_Length_Study(int c) { Write_Plot_Line_11_None(c, false); }
-
-}  // namespace
-
 void Build_Pile_Nodes() {
   Run_State& st = RS();
   Build_Initial_Nodes();
@@ -470,7 +462,7 @@ void Run_Load_Case(int c) {
   if (c == 1) {
     if (st.sol.i_PrintPYCurvesRequested > 0) {
       st.prob.opt.i_PrintPYCurves = st.sol.i_PrintPYCurvesRequested;
-      Report_User_Depth_Py_Curves();
+      Report_Py_Curves_At_Depths();
       st.prob.opt.i_PrintPYCurves = 0;
     } else {
       Write_Plot_Line_6_None();
@@ -483,7 +475,7 @@ void Run_Load_Case(int c) {
   } else if (st.prob.load.Pile_Head_Load[c].b_LengthStudy != L_FALSE) {
     Write_Line(CH_MESSAGE, "Computing top deflection vs. pile embedment length for load case " +
                                fmt::I0(c) + ".");
-    Run_Length_Study(c);
+    Compute_Deflection_Versus_Length(c);
   } else {
     Write_Plot_Line_11_None(c, false);
   }
