@@ -464,6 +464,7 @@ void Run_Load_Case(int c) {
       st.prob.opt.i_PrintPYCurves = st.sol.i_PrintPYCurvesRequested;
       Report_Py_Curves_At_Depths();
       st.prob.opt.i_PrintPYCurves = 0;
+      if (Error_Recorded()) return;
     } else {
       Write_Plot_Line_6_None();
     }

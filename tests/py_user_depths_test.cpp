@@ -1,0 +1,146 @@
+// p-y curves at user depths: order and duplicates of the depth list, the
+// curves against the soft clay formula worked by hand, the untouched result
+// of load case 1, the non-fatal block of a depth above the ground surface and
+// the node model put back afterwards.
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <sstream>
+#include <string>
+#include <vector>
+
+#include "engine/messages.h"
+#include "pycurves/py_user_depths.h"
+#include "tests/py_fixture.h"
+#include "tests/test_support.h"
+
+using namespace ormyx_test;
+
+namespace {
+
+// The soft clay example with p-y curves requested at the given depths (ft).
+std::string With_Depths(const std::vector<double>& depths) {
+  std::string t = Read_File(Example_Path("us_soft_clay.inp"));
+  t.replace(t.find("PrintPYCurves NO"), 16, "PrintPYCurves YES");
+  std::string block = "DEPTHS OF PRINTED P-Y CURVES\n" + std::to_string(depths.size()) + "\n";
+  for (std::size_t i = 0; i < depths.size(); ++i)
+    block += std::to_string(i + 1) + " " + std::to_string(depths[i]) + "\n";
+  t.replace(t.find("END"), 3, block + "END");
+  return t;
+}
+
+std::vector<std::string> Lines_With(const std::string& text, const std::string& needle) {
+  std::vector<std::string> out;
+  for (const std::string& l : Split_Lines(text))
+    if (l.find(needle) != std::string::npos) out.push_back(l);
+  return out;
+}
+
+double Field(const std::string& line, int i) {
+  std::istringstream in(line);
+  double v = 0.0;
+  for (int k = 0; k <= i; ++k) in >> v;
+  return v;
+}
+
+}  // namespace
+
+// Depths 30, 10, 30, 5 ft: three curves at 5, 10 and 30 ft, in that order,
+// numbered 1 to 3; the 10 ft curve follows Matlock's formula.
+TEST(Py_User_Depths, SortedDistinctCurvesMatchTheSoftClayFormula) {
+  const Run_Result r = Run_Engine(With_Depths({30.0, 10.0, 30.0, 5.0}));
+  ASSERT_LE(r.status, 0) << r.report;
+  EXPECT_EQ(Count_Containing(r.plot, "    3" + std::string(75, ' ') + "Line 6 : number of output p-y curves"), 1);
+  const auto l7 = Lines_With(r.plot, "Line 7:");
+  ASSERT_EQ(l7.size(), 3u);
+  const double inches[] = {60.0, 120.0, 360.0};
+  for (int i = 0; i < 3; ++i) {
+    EXPECT_DOUBLE_EQ(Field(l7[i], 0), inches[i]);
+    EXPECT_EQ(static_cast<int>(Field(l7[i], 1)), 17);
+    EXPECT_EQ(l7[i].back(), "123"[i]);
+  }
+  const auto l8 = Lines_With(r.plot, "Line 8(");
+  ASSERT_EQ(l8.size(), 51u);
+  EXPECT_NE(r.message.find("Computing p-y curves for output at user-specified depths."), std::string::npos);
+  EXPECT_NE(r.report.find("p-y Curves Reported for Specified Depths"), std::string::npos);
+
+  // 10 ft in layer 1 (c 500 -> 800 psf over 20 ft, eps50 0.02 -> 0.01,
+  // 110 pcf, b = 24 in, J = 0.5): c = 650 psf, eps50 = 0.015, y50 = 2.5 b eps50.
+  const double c = 650.0 / 144.0, g = 110.0 / 1728.0, b = 24.0, z = 120.0;
+  const double y50 = 2.5 * b * 0.015;
+  const double pu = std::fmin(c * b * (3.0 + g * z / c + 0.5 * z / b), 9.0 * c * b);
+  // Curve 2 is points 18..34; point 7 is y = y50 and point 17 is y = 8.5 y50.
+  EXPECT_NEAR(Field(l8[17 + 6], 0), y50, 1e-6 * y50);
+  EXPECT_NEAR(Field(l8[17 + 6], 1), 0.5 * pu, 1e-6 * pu);
+  EXPECT_NEAR(Field(l8[17 + 16], 1), pu, 1e-6 * pu);
+  const double y = double(0.375f) * y50;  // point 5
+  EXPECT_NEAR(Field(l8[17 + 4], 1), 0.5 * pu * std::cbrt(y / y50), 1e-6 * pu);
+}
+
+// Reporting the curves leaves the solution of load case 1 as it was.
+TEST(Py_User_Depths, LoadCaseResultsAreUnchanged) {
+  const Run_Result with = Run_Engine(With_Depths({12.0, 40.0}));
+  const Run_Result without = Run_Engine(Read_File(Example_Path("us_soft_clay.inp")));
+  ASSERT_LE(with.status, 0);
+  const auto a = Lines_With(with.plot, "Line 10("), b = Lines_With(without.plot, "Line 10(");
+  ASSERT_EQ(a.size(), 101u);
+  EXPECT_EQ(a, b);
+  EXPECT_EQ(Count_Containing(without.plot, "Line 6 : number of output p-y curves"), 1);
+}
+
+namespace {
+
+using namespace py_test;
+
+// A soft clay pile of 240 in with its ground surface 24 in below the head.
+void Setup_Depth_List(const std::vector<double>& depths) {
+  Setup_Pile(US_UNITS, 240.0, 40, 12.0);
+  Point_Values v;
+  v.gamma = 0.04;
+  v.c = 5.0;
+  v.eps50 = 0.01;
+  Add_Uniform_Layer(SOIL_SOFT_CLAY, 24.0, 240.0, v);
+  Assign_Layers();
+  Loading_Records& ld = RS().prob.load;
+  ld.i_Number_of_Printed_PY_Depths = static_cast<int>(depths.size());
+  for (std::size_t i = 0; i < depths.size(); ++i) ld.rd_PrintedPYDepth[static_cast<int>(i) + 1] = depths[i];
+}
+
+void Expect_Nodes_Restored() {
+  const Pile_Model& pm = RS().sol.pile;
+  ASSERT_EQ(pm.i_Number_of_Nodes, 41);
+  for (int i = 1; i <= 40; ++i) EXPECT_EQ(pm.rd_X[i], (i - 1) * 6.0);
+  EXPECT_EQ(pm.rd_X[41], 240.0);
+  EXPECT_EQ(pm.i_TopNodeInLayer[1], 5);
+  EXPECT_EQ(pm.i_BottomNodeInLayer[1], 41);
+}
+
+}  // namespace
+
+// One depth above the ground surface suppresses every curve, with a block
+// that records nothing; the ground surface itself is accepted.
+TEST(Py_User_Depths, DepthAboveGroundSuppressesAllCurves) {
+  Setup_Depth_List({100.0, 12.0, 60.0});
+  {
+    Run_Files_Capture files;
+    Report_Py_Curves_At_Depths();
+    const std::string rep = files.report(), plot = files.plot(), msg = files.message();
+    EXPECT_FALSE(Error_Recorded());
+    for (const std::string* t : {&rep, &msg}) {
+      EXPECT_NE(t->find("**** Input Data Error No. 23 (NON-FATAL) ****"), std::string::npos);
+      EXPECT_NE(t->find("p-y curves cannot be generated at depth number 1\n"), std::string::npos);
+      EXPECT_NE(t->find("This location is 1.000 ft below the pile head and\n"), std::string::npos);
+      EXPECT_NE(t->find("The ground surface is 2.000 ft below the top of the pile.\n"), std::string::npos);
+    }
+    EXPECT_EQ(Count_Containing(plot, "Line 7:  p-y curve depth, no. p-y points"), 1);
+    EXPECT_EQ(Count_Containing(plot, "Line 8("), 0);
+    EXPECT_EQ(rep.find("Soft Clay Criteria"), std::string::npos);
+  }
+  Expect_Nodes_Restored();
+
+  Setup_Depth_List({24.0, 120.0});
+  Run_Files_Capture files;
+  Report_Py_Curves_At_Depths();
+  EXPECT_EQ(Count_Containing(files.plot(), "Line 7:  p-y curve depth in soft clay"), 2);
+  Expect_Nodes_Restored();
+}
