@@ -596,4 +596,56 @@ TEST_F(Stiff_Clay_Layer, ReportBlocksWithoutFreeWater) {
   EXPECT_EQ(ormyx_test::Count_Containing(p, "): y, p, for stiff clay with k"), 17);
 }
 
+// Whole runs through the engine: soft clay over the three stiff clays, static
+// and cyclic. The converged pile is in equilibrium: the trapezoid integral of
+// the soil reaction (plot records Line 10) equals minus the head shear.
+struct Plot_Node {
+  double x, y, M, V, p;
+};
+
+std::vector<Plot_Node> Plot_Nodes(const std::string& plot) {
+  std::vector<Plot_Node> nodes;
+  for (const auto& l : ormyx_test::Split_Lines(plot)) {
+    if (l.find("Line 10(") == std::string::npos) continue;
+    Plot_Node n{};
+    std::istringstream in(l.substr(0, 90));
+    in >> n.x >> n.y >> n.M >> n.V >> n.p;
+    nodes.push_back(n);
+  }
+  return nodes;
+}
+
+std::string Stiff_Clay_Input(const char* loading) {
+  std::ifstream f(ormyx_test::Example_Path("us_soft_clay.inp"));
+  std::stringstream s;
+  s << f.rdbuf();
+  std::string t = s.str();
+  t.replace(t.find("Loading STATIC     0"), 20, loading);
+  t.replace(t.find("1 1 10000.0 0.0 50000.0 1"), 25, "1 1 10000.0 0.0 0.0 1");
+  const std::size_t a = t.find("SOIL LAYERS"), e = t.find("LOADING\n");
+  t.replace(a, e - a,
+            "SOIL LAYERS\n4\n"
+            "1 0.0 10.0\n60.0 500.0 0.02\n60.0 600.0 0.02\n"
+            "2 10.0 30.0\n62.0 1500.0 0.005 500.0\n62.0 2000.0 0.005 0.0\n"
+            "3 30.0 50.0\n64.0 2000.0 0.005\n64.0 2500.0 0.0\n"
+            "4 50.0 70.0\n66.0 3000.0 0.0 0.0\n66.0 3500.0 0.0 0.0\n");
+  return t;
+}
+
+TEST(Stiff_Clay_Run, SoilReactionCarriesTheHeadShear) {
+  for (const char* loading : {"Loading STATIC     0", "Loading CYCLIC   100"}) {
+    ormyx_test::Run_Result r = ormyx_test::Run_Engine(Stiff_Clay_Input(loading));
+    ASSERT_LE(r.status, 0) << loading << "\n" << r.report;
+    EXPECT_NE(r.report.find("The analysis ended normally."), std::string::npos) << loading;
+    std::vector<Plot_Node> nodes = Plot_Nodes(r.plot);
+    ASSERT_EQ(nodes.size(), std::size_t(101));
+    double force = 0.0;
+    for (std::size_t k = 1; k < nodes.size(); ++k)
+      force += 0.5 * (nodes[k].x - nodes[k - 1].x) * (nodes[k].p + nodes[k - 1].p);
+    const double V0 = nodes.front().V;
+    EXPECT_NEAR(V0, 10000.0, 1e-6);
+    EXPECT_LT(std::fabs(V0 + force) / V0, 1e-5) << loading << ": " << force;
+  }
+}
+
 }  // namespace
