@@ -471,18 +471,56 @@ TEST_F(Clay_Over_Clay, NoCohesionAtTheTopOfALowerClayLayer) {
   }
 }
 
-TEST_F(Clay_Over_Clay, LayerResistanceOfAStiffClayLayer) {
-  // Stiff clay on top (0 to 120 in), soft clay below; Pu without free water
-  // at z: (0.72 + 5) z + 720 (c = 10, g = 0.03, below 9 c b = 2160 for
-  // z < 251.7), trapezoids over nodes 1 .. 10 and Pu(108) (120 - 108).
+TEST(Stiff_Clay, LayerResistanceOfAStiffClayLayer) {
+  // Stiff clay on top (c = 10, unit weight 0.03), soft clay below; b = 24,
+  // nodes 12 in apart, the layer's last node at 108 in.
+  //  - without free water: Pu = (0.72 + 5) z + 720 (below 9 c b), trapezoids
+  //    over z = 0 .. 108 plus Pu(108) (120 - 108);
+  //  - with free water: the same sum of the static residual pu =
+  //    (0.5 sqrt(6 As) - 0.411 - 0.75 As) pc, worked with python3: 19810.428236837273;
+  //  - ground surface 24 in above the pile head (layer top -24): the layer's
+  //    value is (3 ca b + Pu) / 2 (120 + 24) without free water, Pu at z = 132
+  //    = 1475.04, and (2 ca b + pc) / 2 (120 + 24) with free water, pc = 11 c b.
+  struct Case {
+    int code;
+    double top, R;
+  } cases[] = {
+      {SOIL_STIFF_CLAY_NO_WATER, 0.0, 720.0 * 108 + 2.86 * 108 * 108 + (720.0 + 5.72 * 108) * 12},
+      {SOIL_STIFF_CLAY_WATER, 0.0, 19810.428236837273},
+      {SOIL_STIFF_CLAY_NO_WATER, -24.0, (720.0 + 1475.04) / 2.0 * 144.0},
+      {SOIL_STIFF_CLAY_WATER, -24.0, (480.0 + 2640.0) / 2.0 * 144.0},
+  };
+  for (const Case& t : cases) {
+    Setup_Pile(US_UNITS, 1200.0, 100, 24.0);
+    Add_Uniform_Layer(t.code, t.top, 120.0, Clay(0.03, 10.0, 0.005));
+    Set_k(1, 500.0, 500.0);
+    Add_Uniform_Layer(SOIL_SOFT_CLAY, 120.0, 1200.0, Clay(0.03, 10.0, 0.01));
+    Assign_Layers();
+    ASSERT_EQ(RS().sol.pile.i_BottomNodeInLayer[1], 10);
+    Pass_At(0.3);
+    ASSERT_FALSE(Error_Recorded());
+    EXPECT_NEAR(RS().py.rd_LayerResistance[1], t.R, 1e-9 * t.R) << t.code << " top " << t.top;
+  }
+}
+
+TEST(Stiff_Clay, WithFreeWaterAverageCohesionOfALowerLayerRunsFromItsFirstNode) {
+  // Elastic subgrade (rock type) from 0 to 12 in, so the stiff clay below
+  // uses z = xv. Its c runs from 10 at 12 in to 10 + 0.5 (xv - 12): at node 5
+  // (48 in) c = 28, ca = (10 + 28) / 2 = 19 (trapezoids of a straight line).
+  // pct = (0.72 + 2.83 * 19) 48 + 2 * 19 * 24 = 3527.52 < pcd = 11 * 28 * 24;
+  // y = 0.05 is below As y50 (As(2) = 0.567): p = 0.5 pct sqrt(0.05 / 0.12).
   Setup_Pile(US_UNITS, 1200.0, 100, 24.0);
-  Add_Uniform_Layer(SOIL_STIFF_CLAY_NO_WATER, 0.0, 120.0, Clay(0.03, 10.0, 0.005));
-  Add_Uniform_Layer(SOIL_SOFT_CLAY, 120.0, 1200.0, Clay(0.03, 10.0, 0.01));
+  Point_Values sg = Clay(0.03, 0.0, 0.0);
+  sg.Es = 100.0;
+  Add_Uniform_Layer(SOIL_ELASTIC_SUBGRADE, 0.0, 12.0, sg);
+  Add_Layer(SOIL_STIFF_CLAY_WATER, 12.0, 1200.0, Clay(0.03, 10.0, 0.005), Clay(0.03, 604.0, 0.005));
+  Set_k(2, 2000.0, 2000.0);
   Assign_Layers();
-  Pass_At(0.3);
+  ASSERT_EQ(RS().sol.pile.i_TopNodeInLayer[2], 2);
+  Pass_At(0.05);
   ASSERT_FALSE(Error_Recorded());
-  const double R = 720.0 * 108 + 2.86 * 108 * 108 + (720.0 + 5.72 * 108) * 12;
-  EXPECT_NEAR(RS().py.rd_LayerResistance[1], R, 1e-6);
+  const double p = 0.5 * 3527.52 * std::sqrt(0.05 / 0.12);
+  EXPECT_NEAR(Es(5), p / 0.05, 1e-9 * p / 0.05);
 }
 
 TEST(Stiff_Clay, LayerPassAllocatesNothing) {
