@@ -100,7 +100,8 @@ double fn_Layer_k(int L, double xv) {
 // Input error 14 (with free water) or 13 (without) to the run-message file
 // and the report. The zero-cohesion fault writes the standard lines; the
 // other faults of a stiff clay's input name themselves in problem and
-// solution. detail, when not empty, follows as a last line.
+// solution. detail, when not empty, follows after an empty line (lines
+// separated by '\n').
 void Write_Stiff_Clay_Error(bool water, std::string_view problem, std::string_view solution,
                             const std::string& detail) {
   const int n = water ? 14 : 13;
@@ -129,7 +130,12 @@ void Write_Stiff_Clay_Error(bool water, std::string_view problem, std::string_vi
     }
     if (!detail.empty()) {
       Write_Line(ch);
-      Write_Line(ch, detail);
+      std::string_view rest = detail;
+      for (std::size_t nl = rest.find('\n'); nl != std::string_view::npos; nl = rest.find('\n')) {
+        Write_Line(ch, rest.substr(0, nl));
+        rest.remove_prefix(nl + 1);
+      }
+      Write_Line(ch, rest);
     }
   }
   Record_Input_Error(n);
@@ -592,8 +598,9 @@ double fn_Stiff_Clay_Equivalent_Depth(int L, double Ftot) {
   if (c < ZERO_COHESION) {
     if (!(Ftot > 0.0)) return 0.0;
     Write_Zero_Cohesion_Error(water, "Layer no. = " + fmt::I0(L) + ", Node no. = " + fmt::I0(node) +
-                                         ": the cohesion at the top of a lower layer must be above zero to carry "
-                                         "the resistance of the layers above.");
+                                         " (first node of the layer)\n"
+                                         "A layer below another needs a cohesion above zero at its top, where its\n"
+                                         "equivalent depth for the resistance of the layers above is computed.");
     return 0.0;
   }
 
