@@ -300,6 +300,20 @@ double fn_Soft_Clay_Equivalent_Depth(int L, double Ftot, bool with_J) {
   const double J = with_J ? fn_J(xv) : s.py.rd_J_SoftClay;
   const bool cyclic = s.prob.opt.b_CyclicLoading != L_FALSE;
 
+  // Without cohesion at the top the layer's soil holds no resistance at any
+  // depth (pu is capped at 9 c b = 0), so nothing above can be matched: no
+  // resistance above gives depth 0, any other is the zero-cohesion input
+  // error (the formulas would give an infinite depth).
+  if (c < 1.0e-10) {
+    if (!(Ftot > 0.0)) return 0.0;
+    Py_Point pt;
+    pt.L = L;
+    pt.k = node;
+    pt.xv = xv;
+    Write_Cohesion_Error(with_J, pt, c);
+    return 0.0;
+  }
+
   const double zr = 6.0 * b * c / (J * c + b * gamma);
   double Pmax = 9.0 * b * c;
   double Fr = 0.0;

@@ -63,7 +63,7 @@ TEST(Py_Layer_Pass, RockFlagsFollowTheRockTypeLayersAbove) {
       {{SOIL_SOFT_CLAY, SOIL_USER_PY, SOIL_SOFT_CLAY}, {0, 0, 0}, 0},
       {{SOIL_ELASTIC_SUBGRADE, SOIL_USER_PY, SOIL_SOFT_CLAY}, {0, 0, -1}, 1},  // user p-y: no step
       {{SOIL_FROZEN_SOIL, SOIL_ELASTIC_SUBGRADE, SOIL_SOFT_CLAY}, {0, 0, -1}, 1},
-      {{SOIL_SOFT_CLAY, SOIL_STIFF_CLAY_WATER, SOIL_LOESS}, {0, 0, 0}, 0},
+      {{SOIL_SOFT_CLAY, SOIL_STIFF_CLAY_NO_WATER, SOIL_LOESS}, {0, 0, 0}, 0},
   };
   for (const Case& t : cases) {
     Build_Layers(t.codes);
