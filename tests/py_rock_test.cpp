@@ -620,4 +620,17 @@ TEST(Rock_Engine_Run, EndsNormallyAndBalancesTheHeadShear) {
   }
 }
 
+TEST(Rock_Engine_Run, MassiveRockEndsTheRunWithStatus99) {
+  ormyx_test::Run_Result r = ormyx_test::Run_Engine(Rock_Input(
+      "2\n1 0.0 10.0\n110.0 500.0 0.02\n110.0 800.0 0.01\n16 10.0 70.0\n135.0 5000.0 35 50 2.5\n"
+      "135.0 6000.0 35 60 3.5\n",
+      "10000.0"));
+  EXPECT_EQ(r.status, 99);
+  for (const std::string* text : {&r.report, &r.message}) {
+    EXPECT_NE(text->find("**** Massive Rock Criteria Not Available ****"), std::string::npos);
+    EXPECT_EQ(text->find("The analysis ended normally."), std::string::npos);
+  }
+  EXPECT_EQ(ormyx_test::Count_Containing(r.plot, "Line 10("), 0);  // no results
+}
+
 }  // namespace
