@@ -10,6 +10,7 @@
 #include "engine/format.h"
 #include "engine/run_files.h"
 #include "engine/run_state.h"
+#include "solution/pile_model.h"
 
 namespace ormyx {
 
@@ -157,6 +158,12 @@ double fn_LRFD_Node_Load(int k, int c) {
   for (int t = 1; t <= LRFD_TYPE_COUNT; ++t)
     q += st.sol.lrfd.rd_LRFD_TypeLoad(k, t) * comb.rd_LoadFactor[t];
   return q;
+}
+
+double fn_Case_Distributed_Load(int k, double x) {
+  const Run_State& st = RS();
+  if (st.prob.opt.b_UseLRFD != L_FALSE) return fn_LRFD_Node_Load(k, st.sol.lc.i_CaseIndex);
+  return fn_Distributed_Load(x);
 }
 
 }  // namespace ormyx

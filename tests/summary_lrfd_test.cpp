@@ -216,13 +216,14 @@ TEST(LrfdSummary, FactoredHeadLoadsAndVerdictsOfASteelPipe) {
 // averages are the hand integrals over each node's tributary length, the
 // combination applies 1.25 DL + 1.5 W, and the soil reaction balances the
 // factored head shear plus the factored distributed resultant.
+const std::string DISTRIBUTED_GROUPS =
+    "LRFD LOADS\n3\n1 1 2000 0 50000 2\n1 0 5\n2 720 5\n"
+    "2 5 1000 0 0 4\n1 100 2\n2 400 8\n3 400 4\n4 500 4\n"
+    "3 5 0 0 0 2\n1 0 1\n2 720 1\n"
+    "LRFD FACTORS AND CASES\n1\n1 1.25 0 0 0 1.5 0 0 0 0 0 0 0 0 0.9 0.75\nStrength\n";
+
 TEST(LrfdDistributedLoads, NodalAveragesAndBalance) {
-  const std::string loads =
-      "LRFD LOADS\n3\n1 1 2000 0 50000 2\n1 0 5\n2 720 5\n"
-      "2 5 1000 0 0 4\n1 100 2\n2 400 8\n3 400 4\n4 500 4\n"
-      "3 5 0 0 0 2\n1 0 1\n2 720 1\n"
-      "LRFD FACTORS AND CASES\n1\n1 1.25 0 0 0 1.5 0 0 0 0 0 0 0 0 0.9 0.75\nStrength\n";
-  Run_Result r = Run_Engine(Pile_Input("", loads, true));
+  Run_Result r = Run_Engine(Pile_Input("", DISTRIBUTED_GROUPS, true));
   ASSERT_EQ(r.status, 0) << r.report;
 
   const auto& q = ormyx::RS().sol.lrfd.rd_LRFD_TypeLoad;
@@ -266,6 +267,24 @@ TEST(LrfdDistributedLoads, NodalAveragesAndBalance) {
   const auto l10 = Line10(r.plot);
   ASSERT_EQ(l10.size(), 101u);
   EXPECT_NEAR(Soil_Resultant(l10, 0, 101, H), -(Pt + resultant), 1e-4 * (Pt + resultant));
+}
+
+// The soil-movement force the p-y routines write keeps the combination's
+// distributed load: a movement of 0 everywhere changes nothing.
+TEST(LrfdDistributedLoads, KeptUnderSoilMovement) {
+  std::string moved = Pile_Input("", DISTRIBUTED_GROUPS, true);
+  moved.replace(moved.find("UseSoilMovement NO"), 18, "UseSoilMovement YES");
+  moved.replace(moved.find("END"), 3, "SOIL MOVEMENTS\n2\n1 0.0 0.0\n2 70.0 0.0\nEND");
+  Run_Result plain = Run_Engine(Pile_Input("", DISTRIBUTED_GROUPS, true));
+  Run_Result r = Run_Engine(moved);
+  ASSERT_EQ(r.status, 0) << r.report;
+  auto line13 = [](const Run_Result& x) {
+    for (const std::string& l : Split_Lines(x.plot))
+      if (l.find("Line 13:") != std::string::npos) return l;
+    return std::string();
+  };
+  EXPECT_FALSE(line13(r).empty());
+  EXPECT_EQ(line13(r), line13(plain));
 }
 
 // Two load cases without LRFD: every summary row and Line 13 record repeats
