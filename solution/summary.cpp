@@ -16,7 +16,10 @@ namespace ormyx {
 
 namespace {
 
+// Load cases of the run (the combinations in an LRFD analysis), within the
+// capacity of the per-case records.
 int fn_Case_Count() {
+  static_assert(MAX_CASES <= MAX_LRFD_COMBINATIONS && MAX_CASES <= MAX_LOAD_CASES);
   const int n = RS().prob.load.i_Number_of_Loads;
   return n < 0 ? 0 : (n > MAX_CASES ? MAX_CASES : n);
 }
@@ -202,8 +205,8 @@ double fn_LRFD_Moment_Capacity(int c, int s) {
 
 namespace {
 
-// The LRFD performance table; returns nothing, logs warning 400 per failed
-// pair of combination and section.
+// The LRFD performance table with its closing line; logs warning 400 for
+// every failed pair of combination and section.
 void Write_LRFD_Performance() {
   const Run_State& st = RS();
   const Loading_Records& ld = st.prob.load;
@@ -229,7 +232,7 @@ void Write_LRFD_Performance() {
              "----   -------   ----------   ----------   ----------   ----------   ----------   "
              "----------   ----------   ----------   -----------------------------------------");
 
-  const int ncomb = fn_Case_Count() < MAX_LRFD_COMBINATIONS ? fn_Case_Count() : MAX_LRFD_COMBINATIONS;
+  const int ncomb = fn_Case_Count();
   const int nsec = fn_Section_Count();
   int failed = 0;
   for (int c = 1; c <= ncomb; ++c) {
@@ -298,8 +301,7 @@ void Write_Response_Summary() {
   const Problem_Options& o = st.prob.opt;
   const bool us = o.IUNITS == US_UNITS, si = o.IUNITS == SI_UNITS;
   const bool lrfd = o.b_UseLRFD != L_FALSE;
-  const int ncase = lrfd && fn_Case_Count() > MAX_LRFD_COMBINATIONS ? MAX_LRFD_COMBINATIONS
-                                                                    : fn_Case_Count();
+  const int ncase = fn_Case_Count();
 
   Blank_Lines(CH_REPORT, 3);
   Write_Line(CH_REPORT, std::string(80, '-'));
