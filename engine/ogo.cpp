@@ -323,7 +323,6 @@ void Not_Available_Error(const std::string& what, const std::string& solution) {
 // The lateral analysis of this engine version handles every input but the
 // ones checked here.
 void Check_Lateral_Analysis_Available() {
-  const Run_State& s = RS();
   // A layer whose keyword has no p-y routine (frozen soil) would keep an
   // arbitrary modulus: refuse it rather than report results without it.
   for (int L = 1; L <= fn_Layer_Count(); ++L) {
@@ -334,17 +333,6 @@ void Check_Lateral_Analysis_Available() {
                           "Describe the layer with one of the other soil models.");
       return;
     }
-  }
-  if (s.prob.opt.b_UseLRFD != L_FALSE) {
-    const Loading_Records& ld = s.prob.load;
-    for (int g = 1; g <= ld.i_Number_of_LRFD_Groups && g <= MAX_LRFD_GROUPS; ++g)
-      if (ld.LRFD_Load_Group[g].i_Number_of_Distributed_Points > 0) {
-        Not_Available_Error("LRFD load group " + fmt::I0(g) +
-                                " has distributed lateral loads, which this version of the "
-                                "engine cannot yet apply in an LRFD analysis.",
-                            "Apply the distributed load in an analysis without LRFD, or remove it.");
-        return;
-      }
   }
 }
 

@@ -7,6 +7,7 @@
 #include "engine/run_state.h"
 #include "pycurves/py_models.h"
 #include "pycurves/soil_properties.h"
+#include "solution/lrfd_loads.h"
 #include "solution/pile_model.h"
 
 namespace ormyx {
@@ -231,7 +232,7 @@ double fn_Effective_Depth(const Py_Point& pt, Equivalent_Depth_Rule rule) {
 void Py_Store_Soil_Force(const Py_Point& pt) {
   if (pt.report || !fn_Soil_Movement_Present()) return;
   Pile_Model& pm = RS().sol.pile;
-  pm.rd_SoilForce(pt.k) = pt.ys * pm.rd_SoilModulus(pt.k) + fn_Distributed_Load(pt.x);
+  pm.rd_SoilForce(pt.k) = pt.ys * pm.rd_SoilModulus(pt.k) + fn_Case_Distributed_Load(pt.k, pt.x);
 }
 
 }  // namespace ormyx

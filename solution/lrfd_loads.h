@@ -12,4 +12,9 @@ void Prepare_LRFD_Distributed_Loads();
 // Factored distributed load of node k in load combination c.
 double fn_LRFD_Node_Load(int k, int c);
 
+// Distributed lateral load of node k (at distance x from the head) in the load
+// case being analysed: the combination's factored load in an LRFD analysis,
+// else the LOADING profile averaged over the node's tributary length.
+double fn_Case_Distributed_Load(int k, double x);
+
 }  // namespace ormyx

@@ -97,8 +97,8 @@ void Build_Nodes() {
   }
 
   Assign_Points_To_Layers(n);
-  // In an LRFD analysis the distributed loads of the load groups are averaged
-  // over the nodes here (summary and LRFD part); the case set-up stores them.
+  // In an LRFD analysis the case set-up averages the load-group profiles over
+  // these nodes and stores the combination's loads.
   Interpolate_Soil_Movement();
 }
 

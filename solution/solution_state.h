@@ -148,6 +148,17 @@ struct Case_Summary {
   int32_t i_Iterations = 0;
 };
 
+// Distributed lateral loads of an LRFD analysis: the load-group profiles of
+// each load type averaged over the tributary length of every node (force per
+// length), rebuilt at the set-up of every LRFD load case, and the names of
+// the load types used in their report.
+inline constexpr int MAX_LRFD_LOAD_NODES = 505;
+inline constexpr int LRFD_TYPE_COUNT = 13;
+struct LRFD_Distributed_Load_State {
+  Table<double, MAX_LRFD_LOAD_NODES, LRFD_TYPE_COUNT> rd_LRFD_TypeLoad;  // (node k, load type t)
+  List<Text<30>, LRFD_TYPE_COUNT> LRFD_Load_Type_Names;
+};
+
 // Per case and section: the signed moment and shear of largest magnitude.
 struct Section_Maximum {
   double rd_Moment = 0.0;
@@ -164,6 +175,7 @@ struct Solution_State {
   List<Case_Summary, MAX_CASES> Case_Summary_Record;
   Table<Section_Maximum, MAX_CASES, MAX_CASE_SECTIONS> Section_Maxima;  // (case, section)
   MEI_Table mei;                     // moment-EI tables of every section and thrust
+  LRFD_Distributed_Load_State lrfd;  // nodal averages of the LRFD load-group profiles
   int32_t b_StiffnessMatrixRun = 0;  // L_TRUE while the stiffness matrix repeats the analysis
   int32_t i_PrintPYCurvesRequested = 0;  // the user-depth p-y request saved before the cases
 };

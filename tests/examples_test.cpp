@@ -41,9 +41,11 @@ TEST(Examples, FrozenSoilLayerStopsTheRun) {
   EXPECT_LE(Run_Engine(t).status, 0);
 }
 
-// Distributed loads of LRFD load groups are not applied by this version: such
-// an analysis stops with input error 85; without them it runs.
-TEST(Examples, LrfdDistributedLoadsNotYetAvailable) {
+// Distributed loads of LRFD load groups are applied: the run ends normally,
+// reports the nodal averages of the live-load profile (5 lb/in from the head
+// down to 20 in) and its soil reaction balances the factored head shear
+// 1.25 x 4000 + 1.75 x 3000 plus the factored load 1.75 x 5 x 20.
+TEST(Examples, LrfdDistributedLoadsAreApplied) {
   std::string base = Read_File(Example_Path("us_soft_clay.inp"));
   base.replace(base.find("UseLRFD NO"), 10, "UseLRFD YES");
   const std::string loading = "LOADING\n1\n1 1 10000.0 0.0 50000.0 1\n0\n";
@@ -55,9 +57,24 @@ TEST(Examples, LrfdDistributedLoadsNotYetAvailable) {
   without.replace(without.find(loading), loading.size(),
                   "LRFD LOADS\n2\n1 1 4000 0 20000 0\n2 2 3000 0 10000 0\n" + factors);
   Run_Result r = Run_Engine(with);
-  EXPECT_EQ(r.status, 185) << r.report;
-  EXPECT_NE(r.report.find("LRFD load group 2 has distributed lateral loads"), std::string::npos);
+  EXPECT_EQ(r.status, 0) << r.report;
+  EXPECT_NE(r.report.find("The analysis ended normally. "), std::string::npos);
+  EXPECT_NE(r.report.find("due to Live Loads"), std::string::npos);
+  // Node 4 (21.6 in) carries 5 lb/in over 2 of its 7.2 in: 10 / 7.2.
+  EXPECT_NE(r.report.find("\n      0.00         5.00\n      7.20         5.00\n     14.40         5.00\n"
+                          "     21.60         1.39\n\n"),
+            std::string::npos);
+  double soil = 0.0;
+  int k = 0;
+  for (const std::string& l : Split_Lines(r.plot))
+    if (l.find("Line 10(") != std::string::npos) {
+      ++k;
+      soil += std::stod(l.substr(60, 15)) * ((k == 1 || k == 101) ? 3.6 : 7.2);
+    }
+  EXPECT_EQ(k, 101);
+  EXPECT_NEAR(soil, -(10250.0 + 175.0), 1e-2);
   Run_Result ok = Run_Engine(without);
   EXPECT_LE(ok.status, 0) << ok.report;
   EXPECT_EQ(Count_Containing(ok.plot, "Line 10("), 101);
+  EXPECT_EQ(ok.report.find("Distributed Lateral Loads for LRFD:"), std::string::npos);
 }
