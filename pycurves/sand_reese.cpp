@@ -51,10 +51,14 @@ double fn_Reese_Raw_p(const Reese_Curve& cv, double y, bool& initial) {
   return cv.pu;
 }
 
+// The smaller of a curve value and the initial line; a value that is not a
+// number stays so, for the modulus check to find it.
+double fn_Capped(double raw, double line) { return line < raw ? line : raw; }
+
 // p on the curve, never above the initial line.
 double fn_Reese_p(const Reese_Curve& cv, double y) {
   bool initial = false;
-  return std::fmin(fn_Reese_Raw_p(cv, y, initial), cv.kz * y);
+  return fn_Capped(fn_Reese_Raw_p(cv, y, initial), cv.kz * y);
 }
 
 void Set_Reese_Curve(const Py_Point& pt, Reese_Curve& cv) {
@@ -240,7 +244,7 @@ void Report_Reese_Curve(const Py_Point& pt, const Reese_Curve& cv, bool rock_abo
     const double raw = fn_Reese_Raw_p(cv, y, initial);
     const double line = cv.kz * y;
     const bool capped = line < raw;
-    double p = std::fmin(raw, line);
+    double p = fn_Capped(raw, line);
     bool mark = false;
     if (capped && (j == 16 || j == 17)) {
       // Points beyond the reach of the initial line are moved onto the plateau.
