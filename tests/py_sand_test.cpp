@@ -257,6 +257,23 @@ TEST(Reese_Sand, SlopingGroundWedgeFollowsTheSignOfDeflection) {
   }
 }
 
+TEST(Reese_Sand, LayerResistanceWithTheGroundAbovePileHead) {
+  // Ground surface 24 in above the pile head: the top layer's resistance is
+  // the triangle from 0 at the surface to pu at the last node of the layer
+  // (depth 108 in, 132 in below the surface) over the layer's thickness.
+  Setup_Pile(US_UNITS, 1200.0, 100, B);
+  Add_Sand(SOIL_SAND, -24.0, 120.0, G, PHI, K);
+  Add_Clay(120.0, 1200.0, G, 5.0);
+  Assign_Layers();
+  ASSERT_EQ(RS().sol.pile.i_BottomNodeInLayer[1], 10);
+  Pass_At(0.2);
+  ASSERT_FALSE(Error_Recorded());
+  const Reese_Ref r = Reese(PHI, G, K, B, 132.0, 132.0, false);
+  EXPECT_NEAR(RS().py.rd_LayerResistance[1], r.pu / 2.0 * 144.0, 1e-9 * r.pu * 72.0);
+  // The curve itself uses the depth below the ground surface.
+  EXPECT_NEAR(Es(2), Reese_p(Reese(PHI, G, K, B, 36.0, 36.0, false), 0.2) / 0.2, 1e-9 * Es(2));
+}
+
 // ---- API sand ----
 
 TEST(API_Sand, TanhPointsStaticAndCyclic) {
