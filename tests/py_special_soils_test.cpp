@@ -14,6 +14,7 @@
 #include <cstdlib>
 #include <new>
 #include <numbers>
+#include <sstream>
 #include <string>
 #include <utility>
 #include <vector>
@@ -140,6 +141,24 @@ TEST_F(Cemented_Silt_Layer, SecantModulusOnEveryBranchMatchesHandWorkedValues) {
   // Cyclic A factor (1.03 at z/b = 2): pu = 1.03 Pu,phi + Pu,c = 745.586.
   RS().prob.opt.b_CyclicLoading = L_TRUE;
   EXPECT_NEAR(Pass_Es(2.0, 5), 372.7929647916619, 1e-9 * 372.79);
+}
+
+TEST_F(Cemented_Silt_Layer, SlopingGroundChangesWedgeAndCohesionBySignOfDeflection) {
+  // Effective slope 10 deg. Deflection of the slope's sign: D = 1 + tan a
+  // tan(beta) = 1.3054 in the wedge, F = 1 / (1 + tan a) = 0.8501 on Np;
+  // opposite sign: D = 0.6946, F = cos a 0.70710677 / cos(a + pi/4) = 1.2141.
+  const double a = 10.0 * std::numbers::pi / 180.0;
+  RS().prob.load.rd_SlopeAngle = a;
+  RS().prob.load.rd_SlopeMinusBatter = a;
+  struct Case {
+    int node;
+    double y, Es;
+  } cases[] = {
+      {5, 0.6, 1334.8443394767353},   {5, -0.6, 2258.553809979973},
+      {5, 2.0, 333.9049177712213},    {5, -2.0, 581.6753936989014},
+      {41, 0.6, 22174.34788046999},  // the sloped wedge (9505.3) now below Psd
+  };
+  for (const Case& t : cases) EXPECT_NEAR(Pass_Es(t.y, t.node), t.Es, 1e-9 * t.Es) << t.node << " " << t.y;
 }
 
 TEST_F(Cemented_Silt_Layer, ZeroDeflectionGivesTheInitialModulusWithoutThePMultiplier) {
@@ -610,6 +629,128 @@ TEST(Special_Soils, LayerPassAllocatesNothing) {
   ASSERT_FALSE(Error_Recorded());
   EXPECT_EQ(used, 0);
   for (int k = 1; k <= pm.i_Number_of_Nodes; ++k) EXPECT_TRUE(std::isfinite(pm.rd_SoilModulus[k])) << k;
+}
+
+// ---------------------------------------------------------------------------
+// A whole run through the engine with the four models as layers.
+
+// A 24 in elastic pile, 60 ft long: user p-y curves (0 to 10 ft), cemented
+// silt with default k (10 to 25 ft), loess (25 to 40 ft) and Piedmont soil
+// from SPT blow counts (40 to 70 ft); 10 kips of head shear, no moment.
+std::string Four_Soils_Input(const std::string& loading) {
+  std::string t =
+    "ORMYXP6\n"
+    "TITLE\n"
+    "Elastic pile in user p-y curves, cemented silt, loess and Piedmont soil\n"
+    "Four soil models of one run\n"
+    "One load case: 10 kips of shear, no moment, no axial thrust\n"
+    "US customary units: pounds, inches, feet\n"
+    "Equilibrium check\n"
+    "OPTIONS\n"
+    "Units USCS\n"
+    "UseLRFD NO\n"
+    "ComputeKmatrix NO\n"
+    "UseTipShear NO\n"
+    "UseSoilMovement NO\n"
+    "UsePYModifiers NO\n"
+    "ComputeEIOnly NO\n"
+    "Loading STATIC     0\n"
+    "MaxIterations 100\n"
+    "MaxDeflection 10.0\n"
+    "Tolerance 1.0E-5\n"
+    "Increments 100\n"
+    "PrintSummaryOnly NO\n"
+    "PrintIncrement 5\n"
+    "PrintPYCurves YES\n"
+    "ComputeInteraction NO\n"
+    "SECTIONS\n"
+    "1\n"
+    "1\n"
+    "11\n"
+    "60.0\n"
+    "2\n"
+    "4.0E6\n"
+    "24.0\n"
+    "24.0\n"
+    "452.389\n"
+    "452.389\n"
+    "16286.0\n"
+    "16286.0\n"
+    "SOIL LAYERS\n"
+    "4\n"
+    "14 0.0 10.0\n"
+    "110.0 3\n"
+    "0.0 0.0\n"
+    "0.5 500.0\n"
+    "2.0 800.0\n"
+    "110.0 3\n"
+    "0.0 0.0\n"
+    "0.5 700.0\n"
+    "2.0 1200.0\n"
+    "11 10.0 25.0\n"
+    "115.0 500.0 30.0 0.0 0.0\n"
+    "115.0 800.0 32.0 0.0 0.0\n"
+    "12 25.0 40.0\n"
+    "115.0 300.0\n"
+    "115.0 500.0\n"
+    "10 40.0 70.0\n"
+    "120.0 1 20.0 0.0 0.0 0.0\n"
+    "120.0 1 40.0 0.0 0.0 0.0\n"
+    "LOADING\n"
+    "1\n"
+    "1 1 10000.0 0.0 0.0 1\n"
+    "0\n"
+    "DEPTHS OF PRINTED P-Y CURVES\n"
+    "4\n"
+    "1 5.0\n"
+    "2 15.0\n"
+    "3 30.0\n"
+    "4 50.0\n"
+    "END\n";
+  t.replace(t.find("Loading STATIC     0"), 20, loading);
+  return t;
+}
+
+struct Plot_Node {
+  double x, y, M, V, p, EI;
+};
+
+std::vector<Plot_Node> Plot_Nodes(const std::string& plot) {
+  std::vector<Plot_Node> nodes;
+  for (const std::string& l : ormyx_test::Split_Lines(plot)) {
+    if (l.find("Line 10(") == std::string::npos) continue;
+    Plot_Node n{};
+    std::istringstream in(l.substr(0, 90));
+    in >> n.x >> n.y >> n.M >> n.V >> n.p >> n.EI;
+    nodes.push_back(n);
+  }
+  return nodes;
+}
+
+TEST(Special_Soils, WholeRunEndsNormallyAndTheSoilCarriesTheHeadShear) {
+  for (const char* loading : {"Loading STATIC     0", "Loading CYCLIC     5"}) {
+    const ormyx_test::Run_Result r = ormyx_test::Run_Engine(Four_Soils_Input(loading));
+    ASSERT_LE(r.status, 0) << loading << "\n" << r.report;
+    EXPECT_NE(r.report.find("The analysis ended normally."), std::string::npos) << loading;
+    const std::vector<Plot_Node> nodes = Plot_Nodes(r.plot);
+    ASSERT_EQ(nodes.size(), std::size_t(101)) << loading;
+    double force = 0.0, moment = 0.0;
+    for (std::size_t k = 1; k < nodes.size(); ++k) {
+      const double h = nodes[k].x - nodes[k - 1].x;
+      force += 0.5 * h * (nodes[k].p + nodes[k - 1].p);
+      moment += 0.5 * h * (nodes[k].p * nodes[k].x + nodes[k - 1].p * nodes[k - 1].x);
+    }
+    const double V0 = nodes.front().V;
+    EXPECT_NEAR(V0, 10000.0, 1e-6);
+    // Head shear + soil reaction = 0; head moment (0) + moment of the reaction = 0.
+    EXPECT_LT(std::fabs(V0 + force) / V0, 1e-5) << loading << ": " << force;
+    EXPECT_LT(std::fabs(moment) / (V0 * nodes.back().x), 1e-5) << loading << ": " << moment;
+    // Every layer resists: the reaction is not zero in any of them.
+    for (double depth : {36.0, 180.0, 300.0, 500.0}) {
+      const Plot_Node& n = nodes[std::size_t(depth / 7.2)];
+      EXPECT_NE(n.p, 0.0) << loading << " at " << depth << " in";
+    }
+  }
 }
 
 }  // namespace
