@@ -4,6 +4,7 @@
 // parabola, a straight line and a plateau, the layer resistance and the
 // equivalent depth of the layered-soil correction, and the report block.
 #include <cmath>
+#include <initializer_list>
 #include <numbers>
 #include <string>
 
@@ -193,6 +194,8 @@ double fn_Silt_p(const Silt_Curve& cv, double y) {
   return std::fmin(p, initial);
 }
 
+// An error block to the run-message file and the report, then the number
+// recorded: input error n for n > 0, runtime error -n otherwise.
 void Error_Block(int n, std::initializer_list<std::string> lines) {
   for (Channel ch : {CH_MESSAGE, CH_REPORT}) {
     Write_Line(ch);
