@@ -225,6 +225,21 @@ TEST(Cemented_Silt, LayerResistanceAndEquivalentDepthOfTheLayerBelow) {
                    fn_Cemented_Silt_Equivalent_Depth(2, RS().py.rd_LayerResistance[1]));
 }
 
+TEST(Cemented_Silt, GroundAboveThePileHeadTakesTheWholeFirstLayer) {
+  // Layer 1 from 24 in above the head to 126 in: the resistance is
+  // (3 c b + pu) / 2 times the layer thickness, pu at the last node (x = 120,
+  // z = 144: pu = 2113.508).
+  Setup_Pile(US_UNITS, 1200.0, 100, 24.0);
+  Add_Uniform_Layer(SOIL_CEMENTED_SILT, -24.0, 126.0, Silt(0.03, 5.0, 30.0));
+  Set_k(1, 200.0, 200.0);
+  Add_Uniform_Layer(SOIL_CEMENTED_SILT, 126.0, 1200.0, Silt(0.03, 5.0, 30.0));
+  Assign_Layers();
+  Set_Deflection(0.3);
+  Py_Layer_Pass();
+  ASSERT_FALSE(Error_Recorded());
+  EXPECT_NEAR(RS().py.rd_LayerResistance[1], 185513.06929368386, 1e-9 * 185513.0);
+}
+
 TEST(Cemented_Silt, InputErrorsEndTheRoutineWithTheirBlocks) {
   const double a = 20.0 * std::numbers::pi / 180.0;
   struct Case {
@@ -447,6 +462,16 @@ TEST(Loess, ZeroDeflectionModulusCarriesBothMultipliers) {
   EXPECT_NEAR(Pass_Es(0.0, 11), 2.0 / 0.5 * 30260.243631999412, 1e-9 * 1.2e5);
   // Continuous: a tiny deflection gives the same modulus.
   EXPECT_NEAR(Pass_Es(1e-12, 11) / Pass_Es(0.0, 11), 1.0, 1e-10);
+}
+
+TEST(Loess, SoilMovementEntersTheRelativeDeflectionAndLoadsTheNode) {
+  Build_Loess(5.0);
+  Pile_Model& pm = RS().sol.pile;
+  RS().prob.load.i_Number_of_Soil_Movement_Points = 2;
+  for (int k = 1; k <= pm.i_Number_of_Nodes; ++k) pm.rd_SoilMovement[k] = 0.2;
+  const double yref = double(0.117f);
+  EXPECT_NEAR(Pass_Es(0.2 + yref, 11), 14856.845416529535, 1e-9 * 14857.0);
+  EXPECT_NEAR(pm.rd_SoilForce[11], 0.2 * Es(11), 1e-9);
 }
 
 TEST(Loess, MoreThanTenCyclesIsAnInputErrorInTheReport) {
