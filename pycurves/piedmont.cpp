@@ -38,7 +38,8 @@ double fn_Field_Value(int L, int test, double xv) {
   }
 }
 
-// Initial p-y modulus (force per length cubed) from the field value v.
+// Initial p-y modulus (force per length cubed) from the field value v; the
+// correlations are dimensional, so general units give 0.
 double fn_Piedmont_Ei(int test, double v, int iunits) {
   if (iunits == US_UNITS) {
     switch (test) {
@@ -77,7 +78,7 @@ void Report_Piedmont_Curve(const Py_Point& pt, int test, double v, double Ei) {
                                             "Dilatometer Test", "Pressuremeter Test"};
   if (test >= FIELD_TEST_SPT && test <= FIELD_TEST_PMT)
     Py_Report_Field("Type of Field Test", TEST_NAMES[test - 1]);
-  const std::string stress = iunits == US_UNITS ? "psi" : "kPa";
+  const std::string stress = iunits == US_UNITS ? "psi" : (iunits == SI_UNITS ? "kPa" : fn_Py_Stress_Unit());
   switch (test) {
     case FIELD_TEST_SPT:
       Py_Report_Value("SPT  N60-value", v, 3,
@@ -119,22 +120,6 @@ void Py_Piedmont(int L) {
   Pile_Model& pmod = s.sol.pile;
   const int iunits = s.prob.opt.IUNITS;
   const int test = s.prob.soil.Soil_Profile_Points.i_FieldTestType(2 * L - 1);
-  if (iunits != US_UNITS && iunits != SI_UNITS) {
-    // The correlations are dimensional: general units cannot give a modulus.
-    for (Channel ch : {CH_MESSAGE, CH_REPORT}) {
-      Write_Line(ch);
-      Write_Line(ch, Input_Error_Header(88));
-      Write_Line(ch);
-      Write_Line(ch, "Problem:  Soil layer " + fmt::I0(L) +
-                         " uses the Piedmont residual soil criteria, whose initial");
-      Write_Line(ch, "modulus is correlated with field tests only in US customary and SI units,");
-      Write_Line(ch, "and general units have been selected.");
-      Write_Line(ch, "Solution:  Select US customary or SI units for this problem.");
-      Write_Line(ch);
-    }
-    Record_Input_Error(88);
-    return;
-  }
   Py_Point pt;
   for (int k = py.i_FirstPoint; k <= py.i_LastPoint; ++k) {
     if (!Py_Begin_Point(L, k, pt)) return;

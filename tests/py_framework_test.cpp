@@ -48,6 +48,14 @@ void Build_Layers(const std::vector<int>& codes) {
   Setup_Pile(GENERIC_UNITS, Lp, int(codes.size()) * 10, 1.0);
   for (std::size_t i = 0; i < codes.size(); ++i)
     Add_Uniform_Layer(codes[i], 10.0 * double(i), 10.0 * double(i + 1), Soil());
+  // A user p-y layer needs its two curves: a straight line at top and bottom.
+  for (int j = 1; j <= 2 * int(codes.size()); ++j) {
+    User_Py_Curve_Record& c = RS().prob.soil.User_Py_Curve[j];
+    c.rd_Depth = 10.0 * double(j / 2);
+    c.i_Number_of_Points = 2;
+    c.y[2] = 1.0;
+    c.p[2] = 10.0;
+  }
   Assign_Layers();
 }
 

@@ -392,16 +392,10 @@ TEST(Piedmont, MultipliersAndSoilMovement) {
   EXPECT_NEAR(pm.rd_SoilForce[51], 0.2 * Es(51), 1e-9);
 }
 
-TEST(Piedmont, GeneralUnitsAreAnInputError) {
+TEST(Piedmont, GeneralUnitsHaveNoCorrelation) {
   Build_Piedmont(GENERIC_UNITS, FIELD_TEST_SPT, 15.0, 15.0);
-  Run_Files_Capture files;
-  Set_Deflection(0.01);
-  Py_Layer_Pass();
-  EXPECT_EQ(RS().status.i_ErrorNumber, 188);
-  const std::string r = files.report();
-  EXPECT_NE(r.find("**** Input Data Error No. 88 ****"), std::string::npos);
-  EXPECT_NE(r.find("Problem:  Soil layer 1 uses the Piedmont residual soil criteria"), std::string::npos);
-  EXPECT_NE(files.message().find("**** Input Data Error No. 88 ****"), std::string::npos);
+  EXPECT_EQ(Pass_Es(0.01, 51), 0.0);
+  EXPECT_EQ(Pass_Es(0.0, 51), 0.0);
 }
 
 TEST(Piedmont, ReportBlock) {
