@@ -52,6 +52,14 @@ void Build_Layers(const std::vector<int>& codes) {
     if (codes[i] == SOIL_SAND || codes[i] == SOIL_API_SAND)
       RS().prob.soil.rd_kTop[int(i) + 1] = RS().prob.soil.rd_kBottom[int(i) + 1] = 100.0;
   }
+  // A user p-y layer needs its two curves: a straight line at top and bottom.
+  for (int j = 1; j <= 2 * int(codes.size()); ++j) {
+    User_Py_Curve_Record& c = RS().prob.soil.User_Py_Curve[j];
+    c.rd_Depth = 10.0 * double(j / 2);
+    c.i_Number_of_Points = 2;
+    c.y[2] = 1.0;
+    c.p[2] = 10.0;
+  }
   Assign_Layers();
 }
 
