@@ -355,17 +355,6 @@ void Write_HB_Input_Error_60(double xv) {
   Record_Input_Error(60);
 }
 
-void Write_HB_Runtime_Error_30(double xv) {
-  Blank_Lines(CH_REPORT, 2);
-  Write_Line(CH_REPORT, " ***** Runtime Error No. 30 *****");
-  Write_Line(CH_REPORT);
-  Write_Line(CH_REPORT, std::string("Error in fn_HB_qu_at_DepthX, please report the error and send the input "
-                                    "data file by email to ") +
-                            SUPPORT_ADDRESS + " ");
-  Write_Line(CH_REPORT, " X value for f(qu) = " + fn_Py_Number(xv));
-  Write_Line(CH_REPORT);
-  Record_Runtime_Error(30);
-}
 
 void Write_HB_Interface_Not_Found(double xv) {
   Blank_Lines(CH_REPORT, 2);
@@ -459,8 +448,8 @@ double fn_HB_qu_at_DepthX(double xv) {
   if (above_strong && below_strong) return (c1 + c2) / 2.0;
   if (above_strong && below_weak) return c1;
   if (above_weak && below_strong) return c2;
-  Write_HB_Runtime_Error_30(xv);
-  return 0.0;
+  // A pair without a rule: the lower layer owns the interface node.
+  return c2;
 }
 
 void Py_Weak_Rock(int L) {

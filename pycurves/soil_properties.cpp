@@ -97,29 +97,6 @@ void Write_Input_Error_60(double xv) {
   Record_Input_Error(60);
 }
 
-void Write_Runtime_Error_30(double xv, int above, int below, int jbot, bool tip) {
-  const Soil_Records& soil = RS().prob.soil;
-  auto code_of = [&](int L) { return (L >= 1 && L <= MAX_LAYERS) ? soil.i_SoilLayer_py_Type(L) : 0; };
-  Blank_Lines(CH_REPORT, 2);
-  Write_Line(CH_REPORT, " ***** Runtime Error No. 30 *****");
-  Write_Line(CH_REPORT);
-  Write_Line(CH_REPORT, std::string("Error in fn_c, please report by email to ") + SUPPORT_ADDRESS + " ");
-  Write_Line(CH_REPORT, " X value for f(c) = " + fn_Py_Number(xv));
-  Write_Line(CH_REPORT, " Soil types: 1 = cohesive, 2 = cohesionless, 3 = rock, 4= user input)");
-  Write_Line(CH_REPORT, " Soil type above        = " + fmt::I0(above));
-  Write_Line(CH_REPORT, " Soil type below        = " + fmt::I0(below));
-  Write_Line(CH_REPORT, std::string(" cohesionless           = ") +
-                            TF(above == CLASS_COHESIONLESS || below == CLASS_COHESIONLESS));
-  Write_Line(CH_REPORT, std::string(" cohesive               = ") +
-                            TF(above == CLASS_COHESIVE || below == CLASS_COHESIVE));
-  Write_Line(CH_REPORT, " JBOT index             = " + fmt::I0(jbot) +
-                            " = index number of strength value below depth in question");
-  Write_Line(CH_REPORT, std::string(" At tip condition       = ") + TF(tip) + ", T = true, F = false");
-  Write_Line(CH_REPORT, " i_SoilLayer_py_Type(JBOT/2)          = " + fmt::I0(code_of(jbot / 2)));
-  Write_Line(CH_REPORT, " i_SoilLayer_py_Type(JBOT/2+1)        = " + fmt::I0(code_of(jbot / 2 + 1)));
-  Write_Line(CH_REPORT);
-  Record_Runtime_Error(30);
-}
 
 void Write_Interface_Not_Found(double xv, int jbot, bool tip) {
   const Run_State& s = RS();
@@ -183,8 +160,11 @@ double fn_c_At_Layer_Interface(double xv, int k) {
   if (above == CLASS_ROCK && below == CLASS_ROCK) return (c1 + c2) / 2.0;
   if (above_strong && below_weak) return c1;
   if (above_weak && below_strong) return c2;
-  Write_Runtime_Error_30(xv, above, below, k, tip);
-  return 0.0;
+  // Two layers the strength table has no rule for (two cohesionless layers,
+  // residual soil, user curves): the node at the interface is the first node
+  // of the lower layer, so its own strength serves. Stopping the run here
+  // would refuse an ordinary profile such as sand over loess.
+  return c2;
 }
 
 // Interpolation of a profile list with the interface rule (average, or the

@@ -147,17 +147,24 @@ TEST(Soil_Properties, AveragesAndFrictionAngleBelowTheProfileAreInputErrors) {
             std::string::npos);
 }
 
-TEST(Soil_Properties, UnknownPairAtAnInterfaceIsRuntimeError30) {
-  Setup_Pile(GENERIC_UNITS, 20.0, 20, 1.0);
-  Add_Layer(SOIL_SAND, 0, 10, PV(10, 0, 0, 0, 30), PV(10, 0, 0, 0, 30));
-  Add_Layer(SOIL_API_SAND, 10, 20, PV(10, 0, 0, 0, 30), PV(10, 0, 0, 0, 30));
-  Run_Files_Capture files;
-  fn_c(10.0);
-  EXPECT_EQ(RS().status.i_ErrorNumber, 230);
-  const std::string r = files.report();
-  EXPECT_NE(r.find(" ***** Runtime Error No. 30 *****"), std::string::npos);
-  EXPECT_NE(r.find(" Soil type above        = 2"), std::string::npos);
-  EXPECT_NE(r.find(" JBOT index             = 2 = index number"), std::string::npos);
+// Pairs the strength table has no rule for (two cohesionless layers, residual
+// soil over rock, user curves under sand) take the lower layer's strength: the
+// interface node is that layer's first node. Nothing is recorded.
+TEST(Soil_Properties, PairWithoutARuleTakesTheLowerLayersStrength) {
+  const int pairs[][2] = {{SOIL_SAND, SOIL_API_SAND},
+                          {SOIL_SAND, SOIL_LOESS},
+                          {SOIL_PIEDMONT, SOIL_WEAK_ROCK},
+                          {SOIL_USER_PY, SOIL_PIEDMONT},
+                          {SOIL_ELASTIC_SUBGRADE, SOIL_SAND}};
+  for (const auto& pr : pairs) {
+    Setup_Pile(GENERIC_UNITS, 20.0, 20, 1.0);
+    Add_Layer(pr[0], 0, 10, PV(10, 3, 0, 0, 30), PV(10, 5, 0, 0, 30));
+    Add_Layer(pr[1], 10, 20, PV(10, 7, 0, 0, 30), PV(10, 9, 0, 0, 30));
+    Run_Files_Capture files;
+    EXPECT_DOUBLE_EQ(fn_c(10.0), 7.0) << pr[0] << " over " << pr[1];
+    EXPECT_FALSE(Error_Recorded());
+    EXPECT_EQ(files.report().find("Runtime Error"), std::string::npos);
+  }
 }
 
 TEST(Soil_Properties, ZeroThicknessAndMissingInterfaceAreReported) {
