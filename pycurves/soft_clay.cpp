@@ -244,10 +244,10 @@ void Py_Soft_Clay_Layer(int L, bool with_J) {
     }
 
     // Below the threshold the limiting modulus is a third of the curve's
-    // secant there, so a node near a zero crossing of the deflection can flip
-    // between the two branches in every pass. Once it has done so for several
-    // passes it is held on the secant at the threshold, which joins the curve
-    // without a jump.
+    // secant there, so a node whose deflection lies near the threshold can
+    // flip between the two branches from pass to pass and never settle. Once
+    // it has changed branch often enough in the load case it is held on the
+    // secant at the threshold, which joins the curve without a jump.
     const double y = pt.y_rel;
     const bool below = y < cv.yt;
     const bool held = fn_Py_Threshold_Hold(k, below);
