@@ -4,7 +4,10 @@
 
 namespace ormyx {
 
-void Compute_Soil_Moduli(int) { Py_Layer_Pass(); }
+void Compute_Soil_Moduli(int iteration) {
+  if (iteration <= 1) Py_Clear_Threshold_Holds();
+  Py_Layer_Pass();
+}
 bool fn_Layer_Lacks_Equivalent_Depth(int L) { return fn_Py_Layer_Lacks_Equivalent_Depth(L); }
 bool fn_Layer_Has_Rock_Above(int L) { return fn_Py_Layer_Has_Rock_Above(L); }
 void Setup_Vuggy_Limestone_Layer(int L) { Py_Setup_Vuggy_Limestone_Layer(L); }

@@ -229,6 +229,24 @@ double fn_Effective_Depth(const Py_Point& pt, Equivalent_Depth_Rule rule) {
   return z;
 }
 
+bool fn_Py_Threshold_Hold(int k, bool below) {
+  Py_State& py = RS().py;
+  if (k < 1 || k > MAX_NODES) return false;
+  int32_t& flips = py.i_ThresholdFlips(k);
+  int32_t& branch = py.i_ThresholdBranch(k);
+  if (flips >= PY_HOLD_AFTER_FLIPS) return true;
+  const int32_t now = below ? -1 : 1;
+  if (branch != 0 && branch != now) ++flips;
+  branch = now;
+  return flips >= PY_HOLD_AFTER_FLIPS;
+}
+
+void Py_Clear_Threshold_Holds() {
+  Py_State& py = RS().py;
+  py.i_ThresholdBranch.fill(0);
+  py.i_ThresholdFlips.fill(0);
+}
+
 void Py_Store_Soil_Force(const Py_Point& pt) {
   if (pt.report || !fn_Soil_Movement_Present()) return;
   Pile_Model& pm = RS().sol.pile;

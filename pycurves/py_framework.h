@@ -91,6 +91,19 @@ double fn_Effective_Depth(const Py_Point& pt, Equivalent_Depth_Rule rule);
 // Under soil movement: rd_SoilForce = ys * rd_SoilModulus + distributed load.
 void Py_Store_Soil_Force(const Py_Point& pt);
 
+// A node whose relative deflection lies near a model's small-deflection
+// threshold, where the model's modulus jumps, can alternate between the two
+// branches for ever (with a period of two passes or more). Records the branch
+// of node k in this pass (solution mode) and tells whether the node has
+// changed branch PY_HOLD_AFTER_FLIPS times in this load case; such a node
+// stays held for the rest of the case, and the model then gives it the
+// modulus that is continuous at the threshold. A node that merely passes the
+// threshold while the solution settles changes branch a few times only.
+inline constexpr int PY_HOLD_AFTER_FLIPS = 8;
+bool fn_Py_Threshold_Hold(int k, bool below);
+// Clears the threshold records of every node (first pass of a load case).
+void Py_Clear_Threshold_Holds();
+
 // Pile deflection of the last solution at vertical depth xv, linear between
 // the two nodes that bracket it.
 double fn_Deflection_At_Depth(double xv);

@@ -7,6 +7,7 @@
 
 #include "engine/fixed_array.h"
 #include "input/rec_soil.h"
+#include "solution/solution_state.h"
 
 namespace ormyx {
 
@@ -39,6 +40,13 @@ struct Py_State {
   // First and last point the model routine processes, set by its caller.
   int32_t i_FirstPoint = 0;
   int32_t i_LastPoint = 0;
+
+  // Small-deflection threshold of each node in the current load case: the
+  // branch of the last pass (0 none yet, 1 at or above, -1 below) and the
+  // number of times the node changed branch (a node is held once the count
+  // reaches PY_HOLD_AFTER_FLIPS).
+  List<int32_t, MAX_NODES> i_ThresholdBranch;
+  List<int32_t, MAX_NODES> i_ThresholdFlips;
 
   // J of the soft clay criteria without a J profile.
   double rd_J_SoftClay = 0.5;

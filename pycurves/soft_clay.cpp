@@ -243,10 +243,17 @@ void Py_Soft_Clay_Layer(int L, bool with_J) {
       continue;
     }
 
+    // Below the threshold the limiting modulus is a third of the curve's
+    // secant there, so a node whose deflection lies near the threshold can
+    // flip between the two branches from pass to pass and never settle. Once
+    // it has changed branch often enough in the load case it is held on the
+    // secant at the threshold, which joins the curve without a jump.
     const double y = pt.y_rel;
+    const bool below = y < cv.yt;
+    const bool held = fn_Py_Threshold_Hold(k, below);
     double Es = 0.0;
-    if (y < cv.yt) {
-      Es = cv.Esmax;
+    if (below) {
+      Es = held ? pt.pm * fn_Soft_Clay_p(cv, cv.yt) / (pt.ym * cv.yt) : cv.Esmax;
       if (std::isnan(Es)) {
         Write_Not_A_Number_Error(with_J, true, k);
         return;

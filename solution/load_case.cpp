@@ -318,16 +318,19 @@ void Update_EI_From_Moment(int t, double P) {
       const double phi =
           k < n ? (pm.rd_Y[k + 1] - 2.0 * pm.rd_Y[k] + pm.rd_Y[k - 1]) / (pm.rd_h * pm.rd_h) : 0.0;
       bool plastic = Mp <= Mref;
-      // A node that has softened, fallen back to EIe and softened again is
-      // alternating: its moment, judged with the softened stiffness, dips below
-      // Mp, and with EIe it overshoots. From then on it stays at Mp while the
-      // elastic moment of its curvature exceeds Mp. Nodes that never return to
-      // the plastic state keep the moment rule alone.
-      double& hinge = pm.rd_Hinge[k];  // 0 elastic, 1 plastic, 2 fell back, 3 held at Mp
-      if (!plastic && hinge == 3.0 && std::fabs(phi) * EIe / scale > Mp) plastic = true;
+      // A node that has softened is judged by the elastic moment of its
+      // curvature: its moment with the softened stiffness dips below Mp as soon
+      // as the curvature shrinks a little, although the curvature is still past
+      // yield, and falling back to EIe then overshoots Mp by far, after which
+      // the moment settles back onto Mp from above only slowly (a fixed head at
+      // 40 kips stopped within the tolerance at 1.08 Mp). Such a node stays at
+      // Mp while the elastic moment exceeds Mp. Nodes that were never plastic
+      // keep the moment rule alone.
+      double& hinge = pm.rd_Hinge[k];  // 0 never plastic, 1 plastic, 2 fell back
+      if (!plastic && hinge != 0.0 && std::fabs(phi) * EIe / scale > Mp) plastic = true;
       if (plastic) {
         if (k < n && phi != 0.0) pm.rd_EI[k] = std::fabs(Mp / phi) * scale;
-        hinge = (hinge >= 2.0) ? 3.0 : 1.0;
+        hinge = 1.0;
       } else {
         pm.rd_EI[k] = EIe;
         if (hinge != 0.0) hinge = 2.0;

@@ -107,9 +107,12 @@ void Compute_Node_Results(int k) {
     }
   }
 
+  // The soil's reaction on the pile: its modulus times the deflection relative
+  // to the moving soil. The distributed load is an applied load, reported in
+  // its own column, and is not part of the soil reaction.
   double p;
   if (st.prob.opt.b_UseSoilMovement != L_FALSE)
-    p = -(y[k] - pm.rd_SoilMovement[k]) * pm.rd_SoilModulus[k] - fn_Distributed_Load(pm.rd_X[k]);
+    p = -(y[k] - pm.rd_SoilMovement[k]) * pm.rd_SoilModulus[k];
   else
     p = -pm.rd_SoilModulus[k] * y[k];
   if (std::isnan(p) && y[k] == 0.0) p = 0.0;

@@ -47,7 +47,7 @@ struct Pile_Model {
   Node_Array rd_SoilForce;           // lateral load per unit length W (distributed load + ys Es)
   Node_Array rd_SoilMovement;        // free-field lateral soil movement ys (0 when none)
   Node_Array rd_PlasticMoment;       // plastic moment of elastic-plastic sections
-  Node_Array rd_Hinge;               // elastic-plastic node state: 0 elastic, 1 plastic, 2 fell back, 3 held at Mp
+  Node_Array rd_Hinge;               // elastic-plastic node state: 0 never plastic, 1 plastic, 2 fell back
   Node_Int_Array i_SectionOfNode;    // section containing node k (boundary node: upper section)
 
   // First and last node of soil layer L; 0 when the layer holds no node.

@@ -162,7 +162,10 @@ void Solve_Beam_Column(int iteration) {
   double y1, y2, y0, ym1;
   const int type = lc.i_LoadingType;
   if (type == 5) {
-    y1 = lc.rd_Yt + pm.rd_SoilMovement[1];
+    // The given deflection is the head's own deflection, as in loading type 4
+    // and as reported, also when the soil moves: a head held by its structure
+    // does not move with the soil.
+    y1 = lc.rd_Yt;
     const double T = 2.0 * h * lc.rd_St;
     y2 = (B[2] * y1 + C[2] * T + G_of(2)) / (1.0 + C[2]);
     y0 = y2 - T;
