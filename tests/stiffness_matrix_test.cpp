@@ -94,12 +94,13 @@ TEST(StiffnessMatrix, ElasticPileMatchesSemiInfiniteBeam) {
       // E15.7 carries seven significant digits.
       EXPECT_NEAR(v[0], u.shear * Factor(j), 1e-6 * v[0]) << j;
       EXPECT_NEAR(v[1], u.moment * Factor(j), 1e-6 * v[1]) << j;
-      // The plot records carry the signed terms: the head moment of a
-      // fixed-head pile opposes its shear, so K32 = -M / y > 0.
-      EXPECT_NEAR(v[2], K22, 0.01 * K22) << j;
-      EXPECT_NEAR(v[3], K23, 0.01 * K23) << j;
-      EXPECT_NEAR(v[4], K23, 0.01 * K23) << j;
-      EXPECT_NEAR(v[5], K33, 0.01 * K33) << j;
+      // Within 0.5 % (0.1 % measured). The plot records carry the signed
+      // terms: the head moment of a fixed-head pile opposes its shear, so
+      // K32 = -M / y > 0, and K33 = -M / theta > 0 likewise.
+      EXPECT_NEAR(v[2], K22, 0.005 * K22) << j;
+      EXPECT_NEAR(v[3], K23, 0.005 * K23) << j;
+      EXPECT_NEAR(v[4], K23, 0.005 * K23) << j;
+      EXPECT_NEAR(v[5], K33, 0.005 * K33) << j;
       EXPECT_NEAR(v[6], v[0] / K22, 0.01 * v[0] / K22) << j;
       EXPECT_NEAR(v[7], v[1] / K33, 0.01 * v[1] / K33) << j;
     }
