@@ -413,7 +413,15 @@ void Run_Analysis() {
   if (o.b_ComputeKmatrix) {
     Write_Line(CH_MESSAGE, "Computing pile-head stiffness matrix components.");
     Write_Line(CH_MESSAGE);
+    // The synthetic cases overwrite the first load cases; load case 1 gets
+    // its loading type, conditions and axial thrust back.
+    Pile_Head_Load_Record& first = s.prob.load.Pile_Head_Load[1];
+    const Pile_Head_Load_Record saved = first;
     Compute_Stiffness_Matrix();
+    first.i_LoadType = saved.i_LoadType;
+    first.rd_Condition1 = saved.rd_Condition1;
+    first.rd_Condition2 = saved.rd_Condition2;
+    first.rd_AxialThrust = saved.rd_AxialThrust;
   }
 }
 

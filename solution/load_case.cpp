@@ -348,11 +348,14 @@ void Update_EI_From_Moment(int t, double P) {
   }
 }
 
-void Analyse_Load_Case(int c) {
+void Analyse_Load_Case(int c) { Analyse_Case(c, CASE_REPORTED); }
+
+void Analyse_Case(int c, Case_Mode mode) {
   Run_State& st = RS();
   Pile_Model& pm = st.sol.pile;
   Load_Case_State& lc = st.sol.lc;
   const Problem_Options& o = st.prob.opt;
+  const bool reported = mode == CASE_REPORTED;
   const int ncase_limit = o.b_UseLRFD != L_FALSE ? MAX_LRFD_COMBINATIONS : MAX_LOAD_CASES;
   if (c < 1 || c > ncase_limit || c > MAX_CASES) return;
 
@@ -360,11 +363,13 @@ void Analyse_Load_Case(int c) {
   lc.i_Iteration = 0;
   lc.i_IterationsUsed = 0;
   lc.b_Converged = L_FALSE;
-  Build_Nodes();
+  // A length of the deflection-length study arrives with its nodes built for
+  // the shortened pile, and its warnings count for the case it studies.
+  if (mode != CASE_LENGTH_STUDY) Build_Nodes();
   if (Error_Recorded()) return;
   const int n = pm.i_Number_of_Nodes;
-  Write_Line(CH_MESSAGE, "Computing lateral response of pile for load number " + fmt::I0(c));
-  Reset_Warning_Counters();
+  if (reported) Write_Line(CH_MESSAGE, "Computing lateral response of pile for load number " + fmt::I0(c));
+  if (mode != CASE_LENGTH_STUDY) Reset_Warning_Counters();
   for (int k = 1; k <= n + 1; ++k) pm.rd_Y[k] = 0.0;
 
   if (o.b_UseLRFD != L_FALSE) {
@@ -401,21 +406,32 @@ void Analyse_Load_Case(int c) {
     if (Error_Recorded()) return;
     const double y1 = pm.rd_Y[1];
     if (std::isnan(y1) || std::isnan(sv.rd_dYmax)) {
+      // A length of the study whose deflections are no numbers gets no point
+      // and ends the study, rather than feeding them to the p-y curves.
+      if (mode == CASE_LENGTH_STUDY) return;
       Write_Line(CH_REPORT, "**** Runtime Error No. 28 ****");
       Write_Line(CH_REPORT);
-      Write_Line(CH_REPORT, (std::isnan(y1) ? "Top deflection is Not-A-Number after iteration "
-                                            : "Maximum change in deflection is Not-A-Number after iteration ") +
-                                fmt::I0(i));
+      if (mode == CASE_STIFFNESS)
+        Write_Line(CH_REPORT,
+                   "Either top deflection or maximum change in deflection is not a number after "
+                   "iteration " + fmt::I0(i));
+      else
+        Write_Line(CH_REPORT, (std::isnan(y1) ? "Top deflection is Not-A-Number after iteration "
+                                              : "Maximum change in deflection is Not-A-Number after iteration ") +
+                                  fmt::I0(i));
       Store_Error_Number(228);
       return;
     }
-    Write_Progress(CH_MESSAGE, c, i, false);
-    if (i > maxit - 5) Write_Progress(CH_REPORT, c, i, true);
+    if (reported) {
+      Write_Progress(CH_MESSAGE, c, i, false);
+      if (i > maxit - 5) Write_Progress(CH_REPORT, c, i, true);
+    }
     if (std::fabs(sv.rd_dYmax) <= tol && i >= 6) {
       converged = true;
       break;
     }
     if (i >= 11 && std::fabs(y1) >= o.rd_MaxDeflection) {
+      if (!reported) return;
       Write_Excess_Deflection_Block(CH_REPORT, true);
       Write_Excess_Deflection_Block(CH_MESSAGE, false);
       Record_Runtime_Error(9);
@@ -426,7 +442,7 @@ void Analyse_Load_Case(int c) {
     else
       Compute_Soil_Moduli(i);
     if (Error_Recorded()) return;
-    if (i == 1 && !Check_Layer_Coverage()) return;
+    if (reported && i == 1 && !Check_Layer_Coverage()) return;
     if (o.i_Analysis_Type >= ANALYSIS_LATERAL) {
       Update_Stiffness();
       if (Error_Recorded()) return;
@@ -434,12 +450,13 @@ void Analyse_Load_Case(int c) {
   }
   lc.i_IterationsUsed = converged ? i : (maxit > 0 ? maxit : 0);
   if (!converged) {
+    if (!reported) return;
     Write_Nonconvergence_Block();
     Record_Runtime_Error(10);
     return;
   }
   lc.b_Converged = L_TRUE;
-  Write_Line(CH_MESSAGE, "The convergence criteria have been met for load case " + fmt::I0(c));
+  if (reported) Write_Line(CH_MESSAGE, "The convergence criteria have been met for load case " + fmt::I0(c));
 }
 
 void Build_Pile_Nodes() {

@@ -8,6 +8,18 @@ namespace ormyx {
 // case is still reported), or with an error recorded.
 void Analyse_Load_Case(int c);
 
+// How a load case is analysed: a case of the run, reported with progress
+// lines and its error blocks; a synthetic case of the pile-head stiffness
+// matrix; or one length of the deflection-length study, whose nodes the
+// caller has built for the shortened pile and whose warnings count for the
+// case studied. The last two write no progress lines, skip the layer
+// coverage check and treat excessive deflection and the iteration limit
+// (and, in the study, deflections that are no numbers) as a failed analysis
+// without an error: the case then ends with lc.b_Converged false and no
+// error recorded.
+enum Case_Mode { CASE_REPORTED, CASE_STIFFNESS, CASE_LENGTH_STUDY };
+void Analyse_Case(int c, Case_Mode mode);
+
 // Bending stiffness of every node of a section that is not elastic, from the
 // moment-EI tables at thrust entry t for the axial thrust P (kips for US
 // customary units).

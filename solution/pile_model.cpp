@@ -55,9 +55,14 @@ void Build_Initial_Nodes() {
 }
 
 void Build_Nodes() {
+  const Pile_Model& pm = RS().sol.pile;
+  Build_Nodes_For_Length(pm.b_PileLengthSaved ? pm.rd_SavedPileLength : pm.rd_PileLength);
+}
+
+void Build_Nodes_For_Length(double length) {
   Run_State& s = RS();
   Pile_Model& pm = s.sol.pile;
-  if (pm.b_PileLengthSaved) pm.rd_PileLength = pm.rd_SavedPileLength;
+  pm.rd_PileLength = length;
   const int N = pm.i_NumberOfIncrements > 0 ? pm.i_NumberOfIncrements : s.prob.opt.i_NumberOfIncrements;
   if (!Check_Node_Count(N, pm.rd_PileLength)) return;
   pm.i_NumberOfIncrements = N;

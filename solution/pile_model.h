@@ -10,6 +10,8 @@ void Build_Initial_Nodes();
 // Per-load-case rebuild: distances, depths, distributed loads, stiffness,
 // section of each node, nodes of each layer and soil movement at the nodes.
 void Build_Nodes();
+// The same rebuild for a pile shortened (or not) to the given length.
+void Build_Nodes_For_Length(double length);
 
 // Properties of the pile at distance x along its axis from the section
 // property points (at a section boundary: the lower section's values).

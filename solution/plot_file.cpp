@@ -54,4 +54,25 @@ void Write_Plot_Line_11_None(int c, bool lrfd) {
                           fmt::I0(c));
 }
 
+void Write_Plot_Line_11(int points, int c) {
+  Write_Line(CH_PLOT, fmt::I(points, 5) + fmt::X(75) +
+                          "Line 11: Num. points on Ytop vs. pile length curve for load case " +
+                          fmt::I0(c));
+}
+
+void Write_Plot_Line_12(double length, double y_top, double max_moment, double max_shear, bool us) {
+  Write_Line(CH_PLOT, fmt::E(length, 15, 7) + fmt::E(y_top, 15, 7) + fmt::E(max_moment, 15, 7) +
+                          fmt::E(max_shear, 15, 7) + fmt::X(20) +
+                          (us ? "Line 12: pile length (in), Ytop (in), Mmax (in-lb), Vmax (lbs)"
+                              : "Line 12: pile length (m), Ytop (m), Mmax (kN-m), Vmax (kN)"));
+}
+
+void Write_Plot_Line_14(double shear, double moment, double k22, double k23, double k32,
+                        double k33, double y_top, double theta) {
+  Write_Line(CH_PLOT, fmt::E(shear, 15, 7) + fmt::E(moment, 15, 7) + fmt::E(k22, 15, 7) +
+                          fmt::E(k23, 15, 7) + fmt::E(k32, 15, 7) + fmt::E(k33, 15, 7) +
+                          fmt::E(y_top, 15, 7) + fmt::E(theta, 15, 7) +
+                          "  Line 14: V, M, K22, K23, K32, K33, ytop, theta");
+}
+
 }  // namespace ormyx

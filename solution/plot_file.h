@@ -22,5 +22,13 @@ void Write_Plot_Line_10(int k, double x, double y, double moment, double shear, 
                         double ei);
 // Line 11 when no deflection-length study ran for load case c.
 void Write_Plot_Line_11_None(int c, bool lrfd);
+// Line 11 of a deflection-length study: the number of points of load case c.
+void Write_Plot_Line_11(int points, int c);
+// Line 12: one point of the deflection-length curve (US customary label when
+// us, the SI label otherwise).
+void Write_Plot_Line_12(double length, double y_top, double max_moment, double max_shear, bool us);
+// Line 14: one row of the pile-head stiffness matrix table.
+void Write_Plot_Line_14(double shear, double moment, double k22, double k23, double k32,
+                        double k33, double y_top, double theta);
 
 }  // namespace ormyx

@@ -10,6 +10,7 @@
 #include "engine/run_state.h"
 #include "solution/pile_model.h"
 #include "solution/plot_file.h"
+#include "solution/stiffness_matrix.h"
 
 namespace ormyx {
 
@@ -484,6 +485,9 @@ void Write_Pile_Response(int c, int iterations) {
       Write_Line(CH_REPORT);
     }
   }
+
+  // The stiffness matrix table follows the last of its synthetic cases.
+  if (stiff && c == STIFFNESS_CASES) Write_Stiffness_Matrix_Table();
 }
 
 }  // namespace ormyx

@@ -167,6 +167,22 @@ struct Section_Maximum {
   int32_t i_ShearNode = 0;
 };
 
+// Pile-head deflection versus pile length: the number of lengths recorded
+// for each load case (KYL) and the points of the case being studied.
+inline constexpr int MAX_LENGTH_POINTS = 100;
+
+struct Length_Point {
+  double rd_Length = 0.0;            // pile length (internal length unit)
+  double rd_HeadDeflection = 0.0;    // y_1
+  double rd_MaxMoment = 0.0;         // signed moment of largest magnitude
+  double rd_MaxShear = 0.0;          // signed shear of largest magnitude
+};
+
+struct Length_Study_State {
+  List<int32_t, MAX_CASES> KYL;
+  List<Length_Point, MAX_LENGTH_POINTS> points;
+};
+
 struct Solution_State {
   Pile_Model pile;
   Solver_State solver;
@@ -178,6 +194,7 @@ struct Solution_State {
   LRFD_Distributed_Load_State lrfd;  // nodal averages of the LRFD load-group profiles
   int32_t b_StiffnessMatrixRun = 0;  // L_TRUE while the stiffness matrix repeats the analysis
   int32_t i_PrintPYCurvesRequested = 0;  // the user-depth p-y request saved before the cases
+  Length_Study_State study;          // deflection-length study
 };
 
 }  // namespace ormyx
