@@ -265,7 +265,7 @@ void Report_Water_Curve(const Py_Point& pt, const Water_Curve& cv) {
   Py_Report_Value("y-multiplier", pt.ym, 5);
   if (cv.cyclic) Py_Report_Value("Number of Cycles of Loading", s.prob.opt.rd_NumberOfCycles, 0);
   Py_Plot_Line_7(pt.xv, CURVE_POINTS,
-                 "Line 7:  p-y curve depth in stiff clay with free water, no. p-y points on curve no.", pt.k);
+                 "Line 7:  p-y curve depth in stiff clay with free water, no. p-y points on curve no. ", pt.k);
   Py_Report_Curve_Heading();
   const double ya = cv.As * cv.y50, yp = 4.1 * ya;
   for (int j = 1; j <= CURVE_POINTS; ++j) {
@@ -446,8 +446,8 @@ void Report_No_Water_Curve(const Py_Point& pt, const No_Water_Curve& cv) {
   if (cv.cyclic)
     Py_Report_Value(cv.with_k ? "Number of Cycles of Loading" : "Number of cycles of loading", cv.N, 0);
   Py_Plot_Line_7(pt.xv, CURVE_POINTS,
-                 cv.with_k ? "Line 7:  p-y curve depth in stiff clay w/o free water with k, no. p-y points on curve no."
-                           : "Line 7:  p-y curve depth in stiff clay w/o free water, no. p-y points on curve no.",
+                 cv.with_k ? "Line 7:  p-y curve depth in stiff clay w/o free water with k, no. p-y points on curve no. "
+                           : "Line 7:  p-y curve depth in stiff clay w/o free water, no. p-y points on curve no. ",
                  pt.k);
   Py_Report_Curve_Heading();
   const double y16 = 16.0 * cv.y50;

@@ -587,7 +587,7 @@ TEST_F(Stiff_Clay_Layer, ReportBlockWithFreeWater) {
   EXPECT_NE(r.find(Point_Line(0.072, 1022.4676033987581)), std::string::npos);
   EXPECT_NE(r.find(Point_Line(19.0 * 0.072, 231.48390685335676)), std::string::npos);
   EXPECT_NE(p.find(fmt::E(120.0, 15, 7) + "   17" + std::string(60, ' ') +
-                   "Line 7:  p-y curve depth in stiff clay with free water, no. p-y points on curve no.1\n"),
+                   "Line 7:  p-y curve depth in stiff clay with free water, no. p-y points on curve no. 1\n"),
             std::string::npos);
   EXPECT_EQ(ormyx_test::Count_Containing(p, "): y, p, for static stiff clay with free water"), 17);
 
@@ -616,7 +616,7 @@ TEST_F(Stiff_Clay_Layer, ReportBlocksWithoutFreeWater) {
   // 18.75 (9.6 log10 N + 16) y50 / 15 = 13.2, capped at Pu.
   EXPECT_NE(r.find(Point_Line(4.8, 1131.1428740779165)), std::string::npos);
   EXPECT_NE(r.find("     " + Number_Field(1377.6, 12) + "\n"), std::string::npos);
-  EXPECT_NE(p.find("Line 7:  p-y curve depth in stiff clay w/o free water, no. p-y points on curve no.1\n"),
+  EXPECT_NE(p.find("Line 7:  p-y curve depth in stiff clay w/o free water, no. p-y points on curve no. 1\n"),
             std::string::npos);
   EXPECT_EQ(ormyx_test::Count_Containing(p, "): y, p, for stiff clay w/o water"), 17);
 
@@ -629,7 +629,7 @@ TEST_F(Stiff_Clay_Layer, ReportBlocksWithoutFreeWater) {
   EXPECT_EQ(rk.find("Pile Batter Angle"), std::string::npos);
   // Point 17 at 16.8 y50 = 5.04: p = Pu.
   EXPECT_NE(rk.find(Point_Line(double(16.8f) * 0.3, 1377.6)), std::string::npos);
-  EXPECT_NE(p.find("Line 7:  p-y curve depth in stiff clay w/o free water with k, no. p-y points on curve no.1\n"),
+  EXPECT_NE(p.find("Line 7:  p-y curve depth in stiff clay w/o free water with k, no. p-y points on curve no. 1\n"),
             std::string::npos);
   EXPECT_EQ(ormyx_test::Count_Containing(p, "): y, p, for stiff clay with k"), 17);
 }

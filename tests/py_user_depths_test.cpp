@@ -144,3 +144,148 @@ TEST(Py_User_Depths, DepthAboveGroundSuppressesAllCurves) {
   EXPECT_EQ(Count_Containing(files.plot(), "Line 7:  p-y curve depth in soft clay"), 2);
   Expect_Nodes_Restored();
 }
+
+namespace {
+
+// Every soil model with a p-y routine, one layer each, with a curve asked for
+// in every layer: a 170 ft elastic pile, US units, 10 kips at the head.
+const char* const ALL_MODELS_INPUT = R"(ORMYXP6
+TITLE
+Elastic pile, 24 in diameter, 60 ft long
+Soft clay (0 to 20 ft) over firmer soft clay (20 to 70 ft)
+One load case: 10 kips of shear, no moment, 50 kips of axial thrust
+US customary units: pounds, inches, feet
+Example input for the Ormyx engine
+OPTIONS
+Units USCS
+UseLRFD NO
+ComputeKmatrix NO
+UseTipShear NO
+UseSoilMovement NO
+UsePYModifiers NO
+ComputeEIOnly NO
+Loading STATIC     0
+MaxIterations 100
+MaxDeflection 10.0
+Tolerance 1.0E-5
+Increments 300
+PrintSummaryOnly NO
+PrintIncrement 5
+PrintPYCurves YES
+ComputeInteraction NO
+SECTIONS
+1
+1
+11
+170.0
+2
+4.0E6
+24.0
+24.0
+452.389
+452.389
+16286.0
+16286.0
+SOIL LAYERS
+15
+1 0.0 10.0
+110.0 500.0 0.02
+110.0 800.0 0.01
+5 10.0 20.0
+115.0 32.0 0.0
+115.0 34.0 0.0
+2 20.0 30.0
+120 2000 0.005 0
+120 2500 0.005 0
+6 30.0 40.0
+115.0 34.0 0.0
+115.0 35.0 0.0
+3 40.0 50.0
+120 2500 0.005
+120 3000 0.005
+4 50.0 60.0
+120 3000 0.005 500
+120 3000 0.005 500
+11 60.0 70.0
+120 200 30 0.005 0
+120 200 30 0.005 0
+14 70.0 80.0
+120 3
+0 0
+0.5 500
+2.0 800
+125 3
+0 0
+0.5 600
+2.0 900
+12 80.0 90.0
+110 300
+110 300
+7 90.0 100.0
+60
+60
+15 100.0 110.0
+110.0 900.0 0.01 0.5
+110.0 900.0 0.01 0.5
+10 110.0 120.0
+120 1 20 0 0 0
+120 1 25 0 0 0
+8 120.0 150.0
+140 1000 100000 50 0.0005
+140 1000 100000 50 0.0005
+9 150.0 160.0
+140 2000
+140 2000
+13 160.0 180.0
+120 5000
+120 5000
+LOADING
+1
+1 1 10000.0 0.0 50000.0 1
+0
+DEPTHS OF PRINTED P-Y CURVES
+15
+1 5
+2 15
+3 25
+4 35
+5 45
+6 55
+7 65
+8 75
+9 85
+10 95
+11 105
+12 115
+13 130
+14 155
+15 165
+END
+)";
+
+}  // namespace
+
+// The whole profile runs to a normal end, every layer's curve is written by
+// its own model in depth order, and the soil reaction balances the head shear.
+TEST(Py_User_Depths, EveryModelPrintsItsCurveInOneRun) {
+  const Run_Result r = Run_Engine(ALL_MODELS_INPUT);
+  ASSERT_LE(r.status, 0) << r.report;
+  const char* models[] = {"soft clay,", "sand,", "stiff clay with free water,", "API sand,",
+                          "stiff clay w/o free water,", "stiff clay w/o free water with k,",
+                          "cemented silt (in),", "user-input p-y curve,", "Piedmont residual soil,",
+                          "liquefied sand,", "soft clay with J,", "Piedmont residual soil,",
+                          "weak rock,", "vuggy limestone,", "elastic subgrade soil,"};
+  const auto l7 = Lines_With(r.plot, "Line 7:");
+  ASSERT_EQ(l7.size(), 15u);
+  for (int i = 0; i < 15; ++i) {
+    EXPECT_NE(l7[i].find(std::string("p-y curve depth in ") + models[i]), std::string::npos) << l7[i];
+    EXPECT_EQ(l7[i].substr(l7[i].rfind(' ') + 1), std::to_string(i + 1));
+  }
+  // Trapezoid integral of p over the nodes (Line 10: x, y, M, V, p, EI).
+  const auto l10 = Lines_With(r.plot, "Line 10(");
+  ASSERT_EQ(l10.size(), 301u);
+  double sum = 0.0;
+  for (std::size_t i = 1; i < l10.size(); ++i)
+    sum += (Field(l10[i - 1], 4) + Field(l10[i], 4)) / 2.0 * (Field(l10[i], 0) - Field(l10[i - 1], 0));
+  EXPECT_NEAR(sum, -10000.0, 10000.0 * 1e-4);
+}
