@@ -13,7 +13,6 @@
 #include <cmath>
 #include <cstdlib>
 #include <fstream>
-#include <new>
 #include <sstream>
 #include <string>
 #include <vector>
@@ -24,21 +23,8 @@
 #include "pycurves/py_models.h"
 #include "pycurves/rock.h"
 #include "pycurves/soil_properties.h"
+#include "tests/alloc_counter.h"
 #include "tests/py_fixture.h"
-
-// Allocation counter for the no-allocation check of a pass through rock.
-namespace {
-long g_allocations = 0;
-}
-void* operator new(std::size_t n) {
-  ++g_allocations;
-  if (void* p = std::malloc(n ? n : 1)) return p;
-  throw std::bad_alloc();
-}
-// Kept out of line, so that the compiler does not pair a delete it inlines
-// with the new of a test fixture.
-[[gnu::noinline]] void operator delete(void* p) noexcept { std::free(p); }
-[[gnu::noinline]] void operator delete(void* p, std::size_t) noexcept { std::free(p); }
 
 namespace {
 
@@ -544,10 +530,10 @@ TEST(Rock_Layer_Pass, AllocatesNothing) {
   ld.i_Number_of_Soil_Movement_Points = 2;
   Pile_Model& pm = RS().sol.pile;
   for (int k = 1; k <= pm.i_Number_of_Nodes; ++k) pm.rd_Y[k] = 0.05 - k * 0.0002;
-  const long before = g_allocations;
+  const long before = ormyx_test::g_allocations;
   Py_Layer_Pass();
   Py_Setup_Vuggy_Limestone_Layer(2);
-  const long used = g_allocations - before;
+  const long used = ormyx_test::g_allocations - before;
   ASSERT_FALSE(Error_Recorded());
   EXPECT_EQ(used, 0);
 }

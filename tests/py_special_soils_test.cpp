@@ -12,7 +12,6 @@
 
 #include <cmath>
 #include <cstdlib>
-#include <new>
 #include <numbers>
 #include <sstream>
 #include <string>
@@ -23,21 +22,8 @@
 #include "engine/messages.h"
 #include "pycurves/py_framework.h"
 #include "pycurves/py_models.h"
+#include "tests/alloc_counter.h"
 #include "tests/py_fixture.h"
-
-// Allocation counter for the no-allocation check of the layer pass.
-namespace {
-long g_allocations = 0;
-// Out of line, so that the compiler does not pair a library new with free.
-[[gnu::noinline]] void Release(void* p) noexcept { std::free(p); }
-}  // namespace
-void* operator new(std::size_t n) {
-  ++g_allocations;
-  if (void* p = std::malloc(n ? n : 1)) return p;
-  throw std::bad_alloc();
-}
-void operator delete(void* p) noexcept { Release(p); }
-void operator delete(void* p, std::size_t) noexcept { Release(p); }
 
 namespace {
 
@@ -642,9 +628,9 @@ TEST(Special_Soils, LayerPassAllocatesNothing) {
   RS().prob.opt.rd_NumberOfCycles = 5.0;
   Pile_Model& pm = RS().sol.pile;
   for (int k = 1; k <= pm.i_Number_of_Nodes; ++k) pm.rd_Y[k] = 0.5 - k * 0.001;
-  const long before = g_allocations;
+  const long before = ormyx_test::g_allocations;
   Py_Layer_Pass();
-  const long used = g_allocations - before;
+  const long used = ormyx_test::g_allocations - before;
   ASSERT_FALSE(Error_Recorded());
   EXPECT_EQ(used, 0);
   for (int k = 1; k <= pm.i_Number_of_Nodes; ++k) EXPECT_TRUE(std::isfinite(pm.rd_SoilModulus[k])) << k;

@@ -13,7 +13,6 @@
 #include <cmath>
 #include <cstdlib>
 #include <fstream>
-#include <new>
 #include <numbers>
 #include <sstream>
 #include <string>
@@ -24,20 +23,8 @@
 #include "pycurves/py_framework.h"
 #include "pycurves/py_models.h"
 #include "pycurves/soil_properties.h"
+#include "tests/alloc_counter.h"
 #include "tests/py_fixture.h"
-
-// Allocation counter for the no-allocation check of the layer pass.
-namespace {
-long g_allocations = 0;
-}
-void* operator new(std::size_t n) {
-  ++g_allocations;
-  if (void* p = std::malloc(n ? n : 1)) return p;
-  throw std::bad_alloc();
-}
-// Kept out of line: inlined at a new-expression, free() draws a mismatch warning.
-[[gnu::noinline]] void operator delete(void* p) noexcept { std::free(p); }
-[[gnu::noinline]] void operator delete(void* p, std::size_t) noexcept { std::free(p); }
 
 namespace {
 
@@ -536,9 +523,9 @@ TEST(Stiff_Clay, LayerPassAllocatesNothing) {
   RS().prob.opt.rd_NumberOfCycles = 50.0;
   Pile_Model& pm = RS().sol.pile;
   for (int k = 1; k <= pm.i_Number_of_Nodes; ++k) pm.rd_Y[k] = 0.5 - k * 0.001;
-  const long before = g_allocations;
+  const long before = ormyx_test::g_allocations;
   Py_Layer_Pass();
-  const long used = g_allocations - before;
+  const long used = ormyx_test::g_allocations - before;
   ASSERT_FALSE(Error_Recorded());
   EXPECT_EQ(used, 0);
 }
