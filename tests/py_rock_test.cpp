@@ -24,6 +24,7 @@
 #include "pycurves/rock.h"
 #include "pycurves/soil_properties.h"
 #include "tests/alloc_counter.h"
+#include "tests/plot_records.h"
 #include "tests/py_fixture.h"
 
 namespace {
@@ -541,22 +542,6 @@ TEST(Rock_Layer_Pass, AllocatesNothing) {
 // Whole runs through the engine: a 60 ft elastic pile, 24 in wide, under a
 // head shear, in profiles with rock. The run ends normally and the soil
 // reaction balances the head shear and moment.
-struct Plot_Node {
-  double x, y, M, V, p;
-};
-
-std::vector<Plot_Node> Plot_Nodes(const std::string& plot) {
-  std::vector<Plot_Node> nodes;
-  for (const auto& l : ormyx_test::Split_Lines(plot)) {
-    if (l.find("Line 10(") == std::string::npos) continue;
-    Plot_Node n{};
-    std::istringstream in(l.substr(0, 75));
-    in >> n.x >> n.y >> n.M >> n.V >> n.p;
-    nodes.push_back(n);
-  }
-  return nodes;
-}
-
 // The soft clay example with other layers (count and layer lines) and
 // another head shear, without axial thrust.
 std::string Rock_Input(const std::string& layers, const std::string& shear) {
@@ -588,15 +573,10 @@ TEST(Rock_Engine_Run, EndsNormallyAndBalancesTheHeadShear) {
     ormyx_test::Run_Result r = ormyx_test::Run_Engine(Rock_Input(t.layers, t.shear));
     ASSERT_EQ(r.status, 0) << t.what << "\n" << r.report;
     EXPECT_NE(r.report.find("The analysis ended normally."), std::string::npos) << t.what;
-    const std::vector<Plot_Node> nodes = Plot_Nodes(r.plot);
+    const std::vector<ormyx_test::Plot_Node> nodes = ormyx_test::Plot_Nodes(r.plot);
     ASSERT_EQ(nodes.size(), 101u) << t.what;
     EXPECT_GT(nodes.front().y, t.top_y) << t.what;
-    double force = 0.0, moment = 0.0;
-    for (std::size_t k = 1; k < nodes.size(); ++k) {
-      const double h = nodes[k].x - nodes[k - 1].x;
-      force += 0.5 * h * (nodes[k].p + nodes[k - 1].p);
-      moment += 0.5 * h * (nodes[k].p * nodes[k].x + nodes[k - 1].p * nodes[k - 1].x);
-    }
+    const auto [force, moment] = ormyx_test::Integrate_Reaction(nodes);
     const double V0 = nodes.front().V;
     EXPECT_NEAR(V0, std::stod(t.shear), 1e-6 * V0) << t.what;
     EXPECT_LT(std::fabs(V0 + force) / V0, 1e-5) << t.what << ": " << force;

@@ -23,6 +23,7 @@
 #include "pycurves/py_framework.h"
 #include "pycurves/py_models.h"
 #include "tests/alloc_counter.h"
+#include "tests/plot_records.h"
 #include "tests/py_fixture.h"
 
 namespace {
@@ -716,35 +717,14 @@ std::string Four_Soils_Input(const std::string& loading) {
   return t;
 }
 
-struct Plot_Node {
-  double x, y, M, V, p, EI;
-};
-
-std::vector<Plot_Node> Plot_Nodes(const std::string& plot) {
-  std::vector<Plot_Node> nodes;
-  for (const std::string& l : ormyx_test::Split_Lines(plot)) {
-    if (l.find("Line 10(") == std::string::npos) continue;
-    Plot_Node n{};
-    std::istringstream in(l.substr(0, 90));
-    in >> n.x >> n.y >> n.M >> n.V >> n.p >> n.EI;
-    nodes.push_back(n);
-  }
-  return nodes;
-}
-
 TEST(Special_Soils, WholeRunEndsNormallyAndTheSoilCarriesTheHeadShear) {
   for (const char* loading : {"Loading STATIC     0", "Loading CYCLIC     5"}) {
     const ormyx_test::Run_Result r = ormyx_test::Run_Engine(Four_Soils_Input(loading));
     ASSERT_LE(r.status, 0) << loading << "\n" << r.report;
     EXPECT_NE(r.report.find("The analysis ended normally."), std::string::npos) << loading;
-    const std::vector<Plot_Node> nodes = Plot_Nodes(r.plot);
+    const std::vector<ormyx_test::Plot_Node> nodes = ormyx_test::Plot_Nodes(r.plot);
     ASSERT_EQ(nodes.size(), std::size_t(101)) << loading;
-    double force = 0.0, moment = 0.0;
-    for (std::size_t k = 1; k < nodes.size(); ++k) {
-      const double h = nodes[k].x - nodes[k - 1].x;
-      force += 0.5 * h * (nodes[k].p + nodes[k - 1].p);
-      moment += 0.5 * h * (nodes[k].p * nodes[k].x + nodes[k - 1].p * nodes[k - 1].x);
-    }
+    const auto [force, moment] = ormyx_test::Integrate_Reaction(nodes);
     const double V0 = nodes.front().V;
     EXPECT_NEAR(V0, 10000.0, 1e-6);
     // Head shear + soil reaction = 0; head moment (0) + moment of the reaction = 0.
@@ -752,7 +732,7 @@ TEST(Special_Soils, WholeRunEndsNormallyAndTheSoilCarriesTheHeadShear) {
     EXPECT_LT(std::fabs(moment) / (V0 * nodes.back().x), 1e-5) << loading << ": " << moment;
     // Every layer resists: the reaction is not zero in any of them.
     for (double depth : {36.0, 180.0, 300.0, 500.0}) {
-      const Plot_Node& n = nodes[std::size_t(depth / 7.2)];
+      const ormyx_test::Plot_Node& n = nodes[std::size_t(depth / 7.2)];
       EXPECT_NE(n.p, 0.0) << loading << " at " << depth << " in";
     }
   }

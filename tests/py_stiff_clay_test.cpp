@@ -24,6 +24,7 @@
 #include "pycurves/py_models.h"
 #include "pycurves/soil_properties.h"
 #include "tests/alloc_counter.h"
+#include "tests/plot_records.h"
 #include "tests/py_fixture.h"
 
 namespace {
@@ -624,22 +625,6 @@ TEST_F(Stiff_Clay_Layer, ReportBlocksWithoutFreeWater) {
 // Whole runs through the engine: soft clay over the three stiff clays, static
 // and cyclic. The converged pile is in equilibrium: the trapezoid integral of
 // the soil reaction (plot records Line 10) equals minus the head shear.
-struct Plot_Node {
-  double x, y, M, V, p;
-};
-
-std::vector<Plot_Node> Plot_Nodes(const std::string& plot) {
-  std::vector<Plot_Node> nodes;
-  for (const auto& l : ormyx_test::Split_Lines(plot)) {
-    if (l.find("Line 10(") == std::string::npos) continue;
-    Plot_Node n{};
-    std::istringstream in(l.substr(0, 90));
-    in >> n.x >> n.y >> n.M >> n.V >> n.p;
-    nodes.push_back(n);
-  }
-  return nodes;
-}
-
 std::string Stiff_Clay_Input(const char* loading) {
   std::ifstream f(ormyx_test::Example_Path("us_soft_clay.inp"));
   std::stringstream s;
@@ -662,11 +647,9 @@ TEST(Stiff_Clay_Run, SoilReactionCarriesTheHeadShear) {
     ormyx_test::Run_Result r = ormyx_test::Run_Engine(Stiff_Clay_Input(loading));
     ASSERT_LE(r.status, 0) << loading << "\n" << r.report;
     EXPECT_NE(r.report.find("The analysis ended normally."), std::string::npos) << loading;
-    std::vector<Plot_Node> nodes = Plot_Nodes(r.plot);
+    std::vector<ormyx_test::Plot_Node> nodes = ormyx_test::Plot_Nodes(r.plot);
     ASSERT_EQ(nodes.size(), std::size_t(101));
-    double force = 0.0;
-    for (std::size_t k = 1; k < nodes.size(); ++k)
-      force += 0.5 * (nodes[k].x - nodes[k - 1].x) * (nodes[k].p + nodes[k - 1].p);
+    const double force = ormyx_test::Integrate_Reaction(nodes).force;
     const double V0 = nodes.front().V;
     EXPECT_NEAR(V0, 10000.0, 1e-6);
     EXPECT_LT(std::fabs(V0 + force) / V0, 1e-5) << loading << ": " << force;
