@@ -26,6 +26,7 @@
 #include "tests/alloc_counter.h"
 #include "tests/plot_records.h"
 #include "tests/py_fixture.h"
+#include "tests/py_helpers.h"
 
 namespace {
 
@@ -68,12 +69,6 @@ double Weak_Rock_p(double qu, double rqd, double Eir, double krm, double b, doub
   const double yA = std::pow(pur / (2.0 * std::pow(yrm, 0.25) * Kir), 1.333);
   if (y < yA) return Kir * y;
   return std::fmin(0.5 * pur * std::pow(y / yrm, 0.25), pur);
-}
-
-double Es(int node) { return RS().sol.pile.rd_SoilModulus[node]; }
-
-std::string Line(const std::string& label, const std::string& field, const std::string& unit = "") {
-  return label + std::string(55 - label.size(), ' ') + "= " + field + (unit.empty() ? "" : " " + unit) + "\n";
 }
 
 // US units after conversion: a pile of 1200 in, 100 increments of 12 in,
@@ -306,15 +301,9 @@ TEST(Weak_Rock, UnusualPropertiesLogTheirWarnings) {
 }
 
 TEST_F(Weak_Rock_Layer, ReportBlockShowsTheCurveAtAnOutputDepth) {
-  Pile_Model& pm = RS().sol.pile;
-  pm.rd_X[1] = 24.0;
-  Assign_Points_To_Layers_By(pm.rd_X, 1);
-  Set_Py_Report_Mode(1);
-  Run_Files_Capture files;
-  Py_Report_Layer(1);
-  Set_Py_Report_Mode(0);
+  const Report_Text t = Report_Layers_At(24.0, 1, 1);
   ASSERT_FALSE(Error_Recorded());
-  const std::string r = files.report(), p = files.plot();
+  const std::string &r = t.report, &p = t.plot;
   EXPECT_NE(r.find("\n\np-y Curve Computed Using Weak Rock Criteria\n\n"), std::string::npos);
   EXPECT_NE(r.find(Line("Soil Layer Number", "           1")), std::string::npos);
   EXPECT_NE(r.find(Line("Depth below pile head", "       2.000", "ft")), std::string::npos);
@@ -417,15 +406,9 @@ TEST_F(Vuggy_Layer, StrengthChecks) {
 }
 
 TEST_F(Vuggy_Layer, ReportBlockShowsTheCurveAtAnOutputDepth) {
-  Pile_Model& pm = RS().sol.pile;
-  pm.rd_X[1] = 120.0;
-  Assign_Points_To_Layers_By(pm.rd_X, 1);
-  Set_Py_Report_Mode(1);
-  Run_Files_Capture files;
-  Py_Report_Layer(1);
-  Set_Py_Report_Mode(0);
+  const Report_Text t = Report_Layers_At(120.0, 1, 1);
   ASSERT_FALSE(Error_Recorded());
-  const std::string r = files.report(), p = files.plot();
+  const std::string &r = t.report, &p = t.plot;
   EXPECT_NE(r.find("\n\np-y Curve for Vuggy Limestone (Strong Rock) Criteria\n\n"), std::string::npos);
   EXPECT_NE(r.find(Line("Depth below ground surface", "      10.000", "ft")), std::string::npos);
   EXPECT_NE(r.find(Line("Shaft Diameter", "      24.000", "in")), std::string::npos);
@@ -524,11 +507,8 @@ TEST(Rock_Layer_Pass, AllocatesNothing) {
   Add_Rock(SOIL_VUGGY_LIMESTONE, 300.0, 700.0, vuggy, vuggy);
   Add_Uniform_Layer(SOIL_SOFT_CLAY, 700.0, 1200.0, Point_Values{0.03, 5.0, 0.01, 0.0, 0.0, 0.0});
   Assign_Layers();
-  Loading_Records& ld = RS().prob.load;
-  ld.i_Number_of_PY_Modifier_Points = 2;
-  ld.PY_Modifier_Point[1] = {0.0, 0.8, 1.0};
-  ld.PY_Modifier_Point[2] = {1200.0, 0.8, 1.0};
-  ld.i_Number_of_Soil_Movement_Points = 2;
+  Set_Multipliers(0.8, 1.0, 1200.0);
+  RS().prob.load.i_Number_of_Soil_Movement_Points = 2;
   Pile_Model& pm = RS().sol.pile;
   for (int k = 1; k <= pm.i_Number_of_Nodes; ++k) pm.rd_Y[k] = 0.05 - k * 0.0002;
   const long before = ormyx_test::g_allocations;

@@ -25,6 +25,7 @@
 #include "tests/alloc_counter.h"
 #include "tests/plot_records.h"
 #include "tests/py_fixture.h"
+#include "tests/py_helpers.h"
 
 namespace {
 
@@ -45,13 +46,6 @@ Point_Values Weight(double gamma) {
   return v;
 }
 
-void Set_k(int L, double top, double bottom) {
-  RS().prob.soil.rd_kTop[L] = top;
-  RS().prob.soil.rd_kBottom[L] = bottom;
-}
-
-double Es(int node) { return RS().sol.pile.rd_SoilModulus[node]; }
-
 // Modulus of node k after a pass at uniform deflection y.
 double Pass_Es(double y, int node) {
   Set_Deflection(y);
@@ -60,32 +54,15 @@ double Pass_Es(double y, int node) {
   return Es(node);
 }
 
-void Set_Multipliers(double pm, double ym) {
-  Loading_Records& ld = RS().prob.load;
-  const double Lp = RS().sol.pile.rd_PileLength;
-  ld.i_Number_of_PY_Modifier_Points = 2;
-  ld.PY_Modifier_Point[1] = {0.0, pm, ym};
-  ld.PY_Modifier_Point[2] = {Lp, pm, ym};
-}
-
 // Report-mode block of the layers at one output depth.
 std::string Report_At(double depth, std::string* plot = nullptr) {
   Pile_Model& pm = RS().sol.pile;
   const double saved = pm.rd_X[1];
-  pm.rd_X[1] = depth;
-  Assign_Points_To_Layers_By(pm.rd_X, 1);
-  Set_Py_Report_Mode(1);
-  Run_Files_Capture files;
-  for (int L = 1; L <= RS().prob.soil.i_Number_of_Layers; ++L) Py_Report_Layer(L);
-  Set_Py_Report_Mode(0);
+  const Report_Text t = Report_Layers_At(depth, 1, RS().prob.soil.i_Number_of_Layers);
   pm.rd_X[1] = saved;
   Assign_Layers();
-  if (plot) *plot = files.plot();
-  return files.report();
-}
-
-std::string Line(const std::string& label, const std::string& field, const std::string& unit = "") {
-  return label + std::string(55 - label.size(), ' ') + "= " + field + (unit.empty() ? "" : " " + unit) + "\n";
+  if (plot) *plot = t.plot;
+  return t.report;
 }
 
 // ---------------------------------------------------------------------------

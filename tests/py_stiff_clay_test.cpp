@@ -26,6 +26,7 @@
 #include "tests/alloc_counter.h"
 #include "tests/plot_records.h"
 #include "tests/py_fixture.h"
+#include "tests/py_helpers.h"
 
 namespace {
 
@@ -38,25 +39,6 @@ Point_Values Clay(double gamma, double c, double eps50, double J = 0.5) {
   v.eps50 = eps50;
   v.J = J;
   return v;
-}
-
-void Set_k(int L, double top, double bottom) {
-  RS().prob.soil.rd_kTop[L] = top;
-  RS().prob.soil.rd_kBottom[L] = bottom;
-}
-
-double Es(int node) { return RS().sol.pile.rd_SoilModulus[node]; }
-
-void Pass_At(double y) {
-  Set_Deflection(y);
-  Py_Layer_Pass();
-}
-
-void Set_Multipliers(double pm, double ym) {
-  Loading_Records& ld = RS().prob.load;
-  ld.i_Number_of_PY_Modifier_Points = 2;
-  ld.PY_Modifier_Point[1] = {0.0, pm, ym};
-  ld.PY_Modifier_Point[2] = {1200.0, pm, ym};
 }
 
 // US units: pile of 1200 in, 100 increments of 12 in, 24 in wide, one layer
@@ -533,19 +515,9 @@ TEST(Stiff_Clay, LayerPassAllocatesNothing) {
 
 // Report mode: the block of one output depth of layer 1.
 std::string Report_At(double depth, std::string* plot) {
-  Pile_Model& pm = RS().sol.pile;
-  pm.rd_X[1] = depth;
-  Assign_Points_To_Layers_By(pm.rd_X, 1);
-  Set_Py_Report_Mode(1);
-  Run_Files_Capture files;
-  Py_Report_Layer(1);
-  Set_Py_Report_Mode(0);
-  *plot = files.plot();
-  return files.report();
-}
-
-std::string Line(const std::string& label, const std::string& field, const std::string& unit = "") {
-  return label + std::string(55 - label.size(), ' ') + "= " + field + (unit.empty() ? "" : " " + unit) + "\n";
+  const Report_Text t = Report_Layers_At(depth, 1, 1);
+  *plot = t.plot;
+  return t.report;
 }
 
 std::string Point_Line(double y, double p) {
