@@ -155,11 +155,7 @@ TEST(Py_Layer_Pass, AllocatesNothing) {
   Add_Uniform_Layer(SOIL_ELASTIC_SUBGRADE, 800.0, 1000.0, Soil());
   Add_Uniform_Layer(SOIL_SOFT_CLAY, 1000.0, 1200.0, Soil(20.0));
   Assign_Layers();
-  Set_Multipliers(0.8, 1.0, 1200.0);
-  RS().prob.load.i_Number_of_Soil_Movement_Points = 2;
-  RS().prob.opt.b_CyclicLoading = L_TRUE;
-  Pile_Model& pm = RS().sol.pile;
-  for (int k = 1; k <= pm.i_Number_of_Nodes; ++k) pm.rd_Y[k] = 0.5 - k * 0.001;
+  Set_Options_For_Allocation_Check();
   const long before = ormyx_test::g_allocations;
   Py_Layer_Pass();
   const long used = ormyx_test::g_allocations - before;

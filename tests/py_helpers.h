@@ -35,6 +35,17 @@ inline void Set_Multipliers(double pm, double ym, double depth = -1.0) {
   ld.PY_Modifier_Point[2] = {depth, pm, ym};
 }
 
+// The layer pass with the options that add work on every node: p- and
+// y-multipliers (0.8, 1) down the pile, soil movement and cyclic loading,
+// with a deflection falling from 0.5 at the head by 0.001 per node.
+inline void Set_Options_For_Allocation_Check() {
+  Set_Multipliers(0.8, 1.0);
+  RS().prob.load.i_Number_of_Soil_Movement_Points = 2;
+  RS().prob.opt.b_CyclicLoading = L_TRUE;
+  Pile_Model& pm = RS().sol.pile;
+  for (int k = 1; k <= pm.i_Number_of_Nodes; ++k) pm.rd_Y[k] = 0.5 - k * 0.001;
+}
+
 // A labelled line of a report-mode block: the label padded to 55 columns,
 // "= ", the value field and the unit.
 inline std::string Line(const std::string& label, const std::string& field, const std::string& unit = "") {

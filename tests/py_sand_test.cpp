@@ -744,11 +744,7 @@ TEST(Sand_Layer_Pass, AllocatesNothing) {
   Add_Clay(480.0, 600.0, G, 5.0);
   Add_Sand(SOIL_API_SAND, 600.0, 1200.0, G, 36.0, 0.0);
   Assign_Layers();
-  Set_Multipliers(0.8, 1.0, 1200.0);
-  RS().prob.load.i_Number_of_Soil_Movement_Points = 2;
-  RS().prob.opt.b_CyclicLoading = L_TRUE;
-  Pile_Model& pm = RS().sol.pile;
-  for (int k = 1; k <= pm.i_Number_of_Nodes; ++k) pm.rd_Y[k] = 0.5 - k * 0.001;
+  Set_Options_For_Allocation_Check();
   const long before = ormyx_test::g_allocations;
   Py_Layer_Pass();
   Py_Layer_Pass();

@@ -600,12 +600,9 @@ TEST(Special_Soils, LayerPassAllocatesNothing) {
   pp.i_FieldTestType[7] = FIELD_TEST_SPT;
   pp.rd_SPT_N60[7] = pp.rd_SPT_N60[8] = 20.0;
   Assign_Layers();
-  Set_Multipliers(0.8, 1.0);
-  RS().prob.load.i_Number_of_Soil_Movement_Points = 2;
-  RS().prob.opt.b_CyclicLoading = L_TRUE;
+  Set_Options_For_Allocation_Check();
   RS().prob.opt.rd_NumberOfCycles = 5.0;
-  Pile_Model& pm = RS().sol.pile;
-  for (int k = 1; k <= pm.i_Number_of_Nodes; ++k) pm.rd_Y[k] = 0.5 - k * 0.001;
+  const Pile_Model& pm = RS().sol.pile;
   const long before = ormyx_test::g_allocations;
   Py_Layer_Pass();
   const long used = ormyx_test::g_allocations - before;

@@ -500,12 +500,8 @@ TEST(Stiff_Clay, LayerPassAllocatesNothing) {
   Add_Uniform_Layer(SOIL_STIFF_CLAY_NO_WATER, 600.0, 900.0, Clay(0.03, 15.0, 0.005));
   Add_Uniform_Layer(SOIL_STIFF_CLAY_K, 900.0, 1200.0, Clay(0.03, 20.0, 0.0));
   Assign_Layers();
-  Set_Multipliers(0.8, 1.0);
-  RS().prob.load.i_Number_of_Soil_Movement_Points = 2;
-  RS().prob.opt.b_CyclicLoading = L_TRUE;
+  Set_Options_For_Allocation_Check();
   RS().prob.opt.rd_NumberOfCycles = 50.0;
-  Pile_Model& pm = RS().sol.pile;
-  for (int k = 1; k <= pm.i_Number_of_Nodes; ++k) pm.rd_Y[k] = 0.5 - k * 0.001;
   const long before = ormyx_test::g_allocations;
   Py_Layer_Pass();
   const long used = ormyx_test::g_allocations - before;
