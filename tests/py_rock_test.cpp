@@ -12,8 +12,6 @@
 
 #include <cmath>
 #include <cstdlib>
-#include <fstream>
-#include <sstream>
 #include <string>
 #include <vector>
 
@@ -525,10 +523,7 @@ TEST(Rock_Layer_Pass, AllocatesNothing) {
 // The soft clay example with other layers (count and layer lines) and
 // another head shear, without axial thrust.
 std::string Rock_Input(const std::string& layers, const std::string& shear) {
-  std::ifstream f(ormyx_test::Example_Path("us_soft_clay.inp"));
-  std::stringstream s;
-  s << f.rdbuf();
-  std::string t = s.str();
+  std::string t = ormyx_test::Read_File(ormyx_test::Example_Path("us_soft_clay.inp"));
   t.replace(t.find("1 1 10000.0 0.0 50000.0 1"), 25, "1 1 " + shear + " 0.0 0.0 1");
   const std::size_t a = t.find("SOIL LAYERS\n") + 12, e = t.find("LOADING");
   t.replace(a, e - a, layers);

@@ -12,9 +12,7 @@
 
 #include <cmath>
 #include <cstdlib>
-#include <fstream>
 #include <numbers>
-#include <sstream>
 #include <string>
 #include <vector>
 
@@ -594,10 +592,7 @@ TEST_F(Stiff_Clay_Layer, ReportBlocksWithoutFreeWater) {
 // and cyclic. The converged pile is in equilibrium: the trapezoid integral of
 // the soil reaction (plot records Line 10) equals minus the head shear.
 std::string Stiff_Clay_Input(const char* loading) {
-  std::ifstream f(ormyx_test::Example_Path("us_soft_clay.inp"));
-  std::stringstream s;
-  s << f.rdbuf();
-  std::string t = s.str();
+  std::string t = ormyx_test::Read_File(ormyx_test::Example_Path("us_soft_clay.inp"));
   t.replace(t.find("Loading STATIC     0"), 20, loading);
   t.replace(t.find("1 1 10000.0 0.0 50000.0 1"), 25, "1 1 10000.0 0.0 0.0 1");
   const std::size_t a = t.find("SOIL LAYERS"), e = t.find("LOADING\n");

@@ -4,8 +4,6 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
-#include <fstream>
-#include <sstream>
 #include <string>
 #include <vector>
 
@@ -17,10 +15,7 @@ using namespace ormyx_test;
 namespace {
 
 std::string Soft_Clay_Input(const std::string& increments) {
-  std::ifstream f(Example_Path("us_soft_clay.inp"));
-  std::stringstream s;
-  s << f.rdbuf();
-  std::string t = s.str();
+  std::string t = Read_File(Example_Path("us_soft_clay.inp"));
   // Two soft clay layers; no axial thrust.
   t.replace(t.find("1 1 10000.0 0.0 50000.0 1"), 25, "1 1 10000.0 0.0 0.0 1");
   t.replace(t.find("Increments 100"), 14, "Increments " + increments);
