@@ -5,7 +5,6 @@
 
 #include <cmath>
 #include <cstdlib>
-#include <new>
 #include <numbers>
 #include <vector>
 
@@ -13,19 +12,9 @@
 #include "engine/messages.h"
 #include "pycurves/py_framework.h"
 #include "pycurves/py_models.h"
+#include "tests/alloc_counter.h"
 #include "tests/py_fixture.h"
-
-// Allocation counter for the no-allocation check of the layer pass.
-namespace {
-long g_allocations = 0;
-}
-void* operator new(std::size_t n) {
-  ++g_allocations;
-  if (void* p = std::malloc(n ? n : 1)) return p;
-  throw std::bad_alloc();
-}
-void operator delete(void* p) noexcept { std::free(p); }
-void operator delete(void* p, std::size_t) noexcept { std::free(p); }
+#include "tests/py_helpers.h"
 
 namespace {
 
@@ -166,17 +155,10 @@ TEST(Py_Layer_Pass, AllocatesNothing) {
   Add_Uniform_Layer(SOIL_ELASTIC_SUBGRADE, 800.0, 1000.0, Soil());
   Add_Uniform_Layer(SOIL_SOFT_CLAY, 1000.0, 1200.0, Soil(20.0));
   Assign_Layers();
-  Loading_Records& ld = RS().prob.load;
-  ld.i_Number_of_PY_Modifier_Points = 2;
-  ld.PY_Modifier_Point[1] = {0.0, 0.8, 1.0};
-  ld.PY_Modifier_Point[2] = {1200.0, 0.8, 1.0};
-  ld.i_Number_of_Soil_Movement_Points = 2;
-  RS().prob.opt.b_CyclicLoading = L_TRUE;
-  Pile_Model& pm = RS().sol.pile;
-  for (int k = 1; k <= pm.i_Number_of_Nodes; ++k) pm.rd_Y[k] = 0.5 - k * 0.001;
-  const long before = g_allocations;
+  Set_Options_For_Allocation_Check();
+  const long before = ormyx_test::g_allocations;
   Py_Layer_Pass();
-  const long used = g_allocations - before;
+  const long used = ormyx_test::g_allocations - before;
   ASSERT_FALSE(Error_Recorded());
   EXPECT_EQ(used, 0);
 }
@@ -191,16 +173,7 @@ class Report_Mode : public ::testing::Test {
     Assign_Layers();
     RS().py.rd_EquivDepthTop[2] = 33.0;
   }
-  std::string Report_At(double depth) {
-    Pile_Model& pm = RS().sol.pile;
-    pm.rd_X[1] = depth;
-    Assign_Points_To_Layers_By(pm.rd_X, 1);
-    Set_Py_Report_Mode(1);
-    Run_Files_Capture files;
-    for (int L = 1; L <= 2; ++L) Py_Report_Layer(L);
-    Set_Py_Report_Mode(0);
-    return files.report();
-  }
+  std::string Report_At(double depth) { return Report_Layers_At(depth, 1, 2).report; }
   static std::string Line(const std::string& label, const std::string& field) {
     return label + std::string(55 - label.size(), ' ') + "= " + field;
   }

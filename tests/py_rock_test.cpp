@@ -12,9 +12,6 @@
 
 #include <cmath>
 #include <cstdlib>
-#include <fstream>
-#include <new>
-#include <sstream>
 #include <string>
 #include <vector>
 
@@ -24,21 +21,10 @@
 #include "pycurves/py_models.h"
 #include "pycurves/rock.h"
 #include "pycurves/soil_properties.h"
+#include "tests/alloc_counter.h"
+#include "tests/plot_records.h"
 #include "tests/py_fixture.h"
-
-// Allocation counter for the no-allocation check of a pass through rock.
-namespace {
-long g_allocations = 0;
-}
-void* operator new(std::size_t n) {
-  ++g_allocations;
-  if (void* p = std::malloc(n ? n : 1)) return p;
-  throw std::bad_alloc();
-}
-// Kept out of line, so that the compiler does not pair a delete it inlines
-// with the new of a test fixture.
-[[gnu::noinline]] void operator delete(void* p) noexcept { std::free(p); }
-[[gnu::noinline]] void operator delete(void* p, std::size_t) noexcept { std::free(p); }
+#include "tests/py_helpers.h"
 
 namespace {
 
@@ -81,12 +67,6 @@ double Weak_Rock_p(double qu, double rqd, double Eir, double krm, double b, doub
   const double yA = std::pow(pur / (2.0 * std::pow(yrm, 0.25) * Kir), 1.333);
   if (y < yA) return Kir * y;
   return std::fmin(0.5 * pur * std::pow(y / yrm, 0.25), pur);
-}
-
-double Es(int node) { return RS().sol.pile.rd_SoilModulus[node]; }
-
-std::string Line(const std::string& label, const std::string& field, const std::string& unit = "") {
-  return label + std::string(55 - label.size(), ' ') + "= " + field + (unit.empty() ? "" : " " + unit) + "\n";
 }
 
 // US units after conversion: a pile of 1200 in, 100 increments of 12 in,
@@ -319,15 +299,9 @@ TEST(Weak_Rock, UnusualPropertiesLogTheirWarnings) {
 }
 
 TEST_F(Weak_Rock_Layer, ReportBlockShowsTheCurveAtAnOutputDepth) {
-  Pile_Model& pm = RS().sol.pile;
-  pm.rd_X[1] = 24.0;
-  Assign_Points_To_Layers_By(pm.rd_X, 1);
-  Set_Py_Report_Mode(1);
-  Run_Files_Capture files;
-  Py_Report_Layer(1);
-  Set_Py_Report_Mode(0);
+  const Report_Text t = Report_Layers_At(24.0, 1, 1);
   ASSERT_FALSE(Error_Recorded());
-  const std::string r = files.report(), p = files.plot();
+  const std::string &r = t.report, &p = t.plot;
   EXPECT_NE(r.find("\n\np-y Curve Computed Using Weak Rock Criteria\n\n"), std::string::npos);
   EXPECT_NE(r.find(Line("Soil Layer Number", "           1")), std::string::npos);
   EXPECT_NE(r.find(Line("Depth below pile head", "       2.000", "ft")), std::string::npos);
@@ -430,15 +404,9 @@ TEST_F(Vuggy_Layer, StrengthChecks) {
 }
 
 TEST_F(Vuggy_Layer, ReportBlockShowsTheCurveAtAnOutputDepth) {
-  Pile_Model& pm = RS().sol.pile;
-  pm.rd_X[1] = 120.0;
-  Assign_Points_To_Layers_By(pm.rd_X, 1);
-  Set_Py_Report_Mode(1);
-  Run_Files_Capture files;
-  Py_Report_Layer(1);
-  Set_Py_Report_Mode(0);
+  const Report_Text t = Report_Layers_At(120.0, 1, 1);
   ASSERT_FALSE(Error_Recorded());
-  const std::string r = files.report(), p = files.plot();
+  const std::string &r = t.report, &p = t.plot;
   EXPECT_NE(r.find("\n\np-y Curve for Vuggy Limestone (Strong Rock) Criteria\n\n"), std::string::npos);
   EXPECT_NE(r.find(Line("Depth below ground surface", "      10.000", "ft")), std::string::npos);
   EXPECT_NE(r.find(Line("Shaft Diameter", "      24.000", "in")), std::string::npos);
@@ -537,17 +505,14 @@ TEST(Rock_Layer_Pass, AllocatesNothing) {
   Add_Rock(SOIL_VUGGY_LIMESTONE, 300.0, 700.0, vuggy, vuggy);
   Add_Uniform_Layer(SOIL_SOFT_CLAY, 700.0, 1200.0, Point_Values{0.03, 5.0, 0.01, 0.0, 0.0, 0.0});
   Assign_Layers();
-  Loading_Records& ld = RS().prob.load;
-  ld.i_Number_of_PY_Modifier_Points = 2;
-  ld.PY_Modifier_Point[1] = {0.0, 0.8, 1.0};
-  ld.PY_Modifier_Point[2] = {1200.0, 0.8, 1.0};
-  ld.i_Number_of_Soil_Movement_Points = 2;
+  Set_Multipliers(0.8, 1.0, 1200.0);
+  RS().prob.load.i_Number_of_Soil_Movement_Points = 2;
   Pile_Model& pm = RS().sol.pile;
   for (int k = 1; k <= pm.i_Number_of_Nodes; ++k) pm.rd_Y[k] = 0.05 - k * 0.0002;
-  const long before = g_allocations;
+  const long before = ormyx_test::g_allocations;
   Py_Layer_Pass();
   Py_Setup_Vuggy_Limestone_Layer(2);
-  const long used = g_allocations - before;
+  const long used = ormyx_test::g_allocations - before;
   ASSERT_FALSE(Error_Recorded());
   EXPECT_EQ(used, 0);
 }
@@ -555,29 +520,10 @@ TEST(Rock_Layer_Pass, AllocatesNothing) {
 // Whole runs through the engine: a 60 ft elastic pile, 24 in wide, under a
 // head shear, in profiles with rock. The run ends normally and the soil
 // reaction balances the head shear and moment.
-struct Plot_Node {
-  double x, y, M, V, p;
-};
-
-std::vector<Plot_Node> Plot_Nodes(const std::string& plot) {
-  std::vector<Plot_Node> nodes;
-  for (const auto& l : ormyx_test::Split_Lines(plot)) {
-    if (l.find("Line 10(") == std::string::npos) continue;
-    Plot_Node n{};
-    std::istringstream in(l.substr(0, 75));
-    in >> n.x >> n.y >> n.M >> n.V >> n.p;
-    nodes.push_back(n);
-  }
-  return nodes;
-}
-
 // The soft clay example with other layers (count and layer lines) and
 // another head shear, without axial thrust.
 std::string Rock_Input(const std::string& layers, const std::string& shear) {
-  std::ifstream f(ormyx_test::Example_Path("us_soft_clay.inp"));
-  std::stringstream s;
-  s << f.rdbuf();
-  std::string t = s.str();
+  std::string t = ormyx_test::Read_File(ormyx_test::Example_Path("us_soft_clay.inp"));
   t.replace(t.find("1 1 10000.0 0.0 50000.0 1"), 25, "1 1 " + shear + " 0.0 0.0 1");
   const std::size_t a = t.find("SOIL LAYERS\n") + 12, e = t.find("LOADING");
   t.replace(a, e - a, layers);
@@ -602,15 +548,10 @@ TEST(Rock_Engine_Run, EndsNormallyAndBalancesTheHeadShear) {
     ormyx_test::Run_Result r = ormyx_test::Run_Engine(Rock_Input(t.layers, t.shear));
     ASSERT_EQ(r.status, 0) << t.what << "\n" << r.report;
     EXPECT_NE(r.report.find("The analysis ended normally."), std::string::npos) << t.what;
-    const std::vector<Plot_Node> nodes = Plot_Nodes(r.plot);
+    const std::vector<ormyx_test::Plot_Node> nodes = ormyx_test::Plot_Nodes(r.plot);
     ASSERT_EQ(nodes.size(), 101u) << t.what;
     EXPECT_GT(nodes.front().y, t.top_y) << t.what;
-    double force = 0.0, moment = 0.0;
-    for (std::size_t k = 1; k < nodes.size(); ++k) {
-      const double h = nodes[k].x - nodes[k - 1].x;
-      force += 0.5 * h * (nodes[k].p + nodes[k - 1].p);
-      moment += 0.5 * h * (nodes[k].p * nodes[k].x + nodes[k - 1].p * nodes[k - 1].x);
-    }
+    const auto [force, moment] = ormyx_test::Integrate_Reaction(nodes);
     const double V0 = nodes.front().V;
     EXPECT_NEAR(V0, std::stod(t.shear), 1e-6 * V0) << t.what;
     EXPECT_LT(std::fabs(V0 + force) / V0, 1e-5) << t.what << ": " << force;

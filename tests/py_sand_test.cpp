@@ -14,7 +14,6 @@
 #include <cmath>
 #include <cstdlib>
 #include <limits>
-#include <new>
 #include <numbers>
 #include <sstream>
 #include <string>
@@ -25,19 +24,10 @@
 #include "pycurves/py_framework.h"
 #include "pycurves/py_models.h"
 #include "pycurves/soil_properties.h"
+#include "tests/alloc_counter.h"
+#include "tests/plot_records.h"
 #include "tests/py_fixture.h"
-
-// Allocation counter for the no-allocation check of the layer pass.
-namespace {
-long g_allocations = 0;
-}
-void* operator new(std::size_t n) {
-  ++g_allocations;
-  if (void* p = std::malloc(n ? n : 1)) return p;
-  throw std::bad_alloc();
-}
-void operator delete(void* p) noexcept { std::free(p); }
-void operator delete(void* p, std::size_t) noexcept { std::free(p); }
+#include "tests/py_helpers.h"
 
 namespace {
 
@@ -118,20 +108,11 @@ void Add_Clay(double top, double bottom, double gamma, double c) {
   Add_Uniform_Layer(SOIL_SOFT_CLAY, top, bottom, v);
 }
 
-void Set_Modifiers(double pmul, double ymul, double depth) {
-  Loading_Records& ld = RS().prob.load;
-  ld.i_Number_of_PY_Modifier_Points = 2;
-  ld.PY_Modifier_Point[1] = {0.0, pmul, ymul};
-  ld.PY_Modifier_Point[2] = {depth, pmul, ymul};
-}
-
 void Set_Slope(double degrees) {
   const double a = degrees * PI / 180;
   RS().prob.load.rd_SlopeAngle = a;
   RS().prob.load.rd_SlopeMinusBatter = a;
 }
-
-double Es(int node) { return RS().sol.pile.rd_SoilModulus[node]; }
 
 // US units: pile of 1200 in, 100 increments of 12 in, 24 in wide; node k at
 // depth 12 (k - 1). Sand: 0.04 pci, 30 degrees, k = 60 pci.
@@ -142,11 +123,6 @@ void Sand_Pile(int code, double k = K) {
   Setup_Pile(US_UNITS, 1200.0, 100, B);
   Add_Sand(code, 0.0, 1200.0, G, PHI, k);
   Assign_Layers();
-}
-
-void Pass_At(double y) {
-  Set_Deflection(y);
-  Py_Layer_Pass();
 }
 
 TEST(Reese_Sand, SecantModulusMatchesHandWorkedValues) {
@@ -196,7 +172,7 @@ TEST(Reese_Sand, CurvesFollowThePublishedFormulaAtEveryDepth) {
 
 TEST(Reese_Sand, SmallDeflectionAndMultipliers) {
   Sand_Pile(SOIL_SAND);
-  Set_Modifiers(0.5, 2.0, 1200.0);
+  Set_Multipliers(0.5, 2.0, 1200.0);
   Pass_At(0.0);
   EXPECT_DOUBLE_EQ(Es(6), K * 60.0);  // k z, without the p-multiplier
   EXPECT_EQ(Es(1), 0.0);              // at the surface the curve is zero
@@ -587,25 +563,11 @@ TEST(Sand_Errors, ReeseModulusThatIsNotANumber) {
 
 // ---- Report mode ----
 
-std::string Field_Line(const std::string& label, const std::string& field, const std::string& unit = "") {
-  return label + std::string(55 - label.size(), ' ') + "= " + field + (unit.empty() ? "" : " " + unit) + "\n";
-}
-
-struct Report_Text {
-  std::string report, plot;
-};
-
 // The report of layer L's curve at one output depth.
 Report_Text Report_At(double depth, int L) {
-  Pile_Model& pm = RS().sol.pile;
-  pm.rd_X[1] = depth;
-  Assign_Points_To_Layers_By(pm.rd_X, 1);
-  Set_Py_Report_Mode(1);
-  Run_Files_Capture files;
-  Py_Report_Layer(L);
-  Set_Py_Report_Mode(0);
+  Report_Text t = Report_Layers_At(depth, L, L);
   EXPECT_FALSE(Error_Recorded());
-  return {files.report(), files.plot()};
+  return t;
 }
 
 TEST(Sand_Report, ReeseBlockWithNormalShape) {
@@ -615,20 +577,20 @@ TEST(Sand_Report, ReeseBlockWithNormalShape) {
   const std::string& r = t.report;
   EXPECT_NE(r.find("\n\np-y Curve in Sand Computed Using Reese Criteria for Static Loading Conditions\n\n"),
             std::string::npos);
-  EXPECT_NE(r.find(Field_Line("Soil Layer Number", "           1")), std::string::npos);
-  EXPECT_NE(r.find(Field_Line("Depth below pile head", "       1.000", "ft")), std::string::npos);
-  EXPECT_NE(r.find(Field_Line("Equivalent Depth (see note)", "      12.000", "in")), std::string::npos);
-  EXPECT_NE(r.find(Field_Line("Angle of Friction", "      30.000", "deg.")), std::string::npos);
-  EXPECT_NE(r.find(Field_Line("Avg. Eff. Unit Weight", "     0.04000", "pci")), std::string::npos);
-  EXPECT_NE(r.find(Field_Line("K active", "       0.333")), std::string::npos);
-  EXPECT_NE(r.find(Field_Line("K passive", "       3.000")), std::string::npos);
-  EXPECT_NE(r.find(Field_Line("Pst", "      41.731", "lb/in")), std::string::npos);
-  EXPECT_NE(r.find(Field_Line("Ps = Pst (shallow controls)", "      41.731", "lb/in")), std::string::npos);
-  EXPECT_NE(r.find(Field_Line("A (static)", "      2.4800")), std::string::npos);
-  EXPECT_NE(r.find(Field_Line("Ym = b/60", "      0.4000", "in")), std::string::npos);
-  EXPECT_NE(r.find(Field_Line("Pm = B ps", "      76.368", "lb/in")), std::string::npos);
-  EXPECT_NE(r.find(Field_Line("Pu = A Ps", "     103.494", "lb/in")), std::string::npos);
-  EXPECT_NE(r.find(Field_Line("Es,lim", "     720.000", "psi")), std::string::npos);
+  EXPECT_NE(r.find(Line("Soil Layer Number", "           1")), std::string::npos);
+  EXPECT_NE(r.find(Line("Depth below pile head", "       1.000", "ft")), std::string::npos);
+  EXPECT_NE(r.find(Line("Equivalent Depth (see note)", "      12.000", "in")), std::string::npos);
+  EXPECT_NE(r.find(Line("Angle of Friction", "      30.000", "deg.")), std::string::npos);
+  EXPECT_NE(r.find(Line("Avg. Eff. Unit Weight", "     0.04000", "pci")), std::string::npos);
+  EXPECT_NE(r.find(Line("K active", "       0.333")), std::string::npos);
+  EXPECT_NE(r.find(Line("K passive", "       3.000")), std::string::npos);
+  EXPECT_NE(r.find(Line("Pst", "      41.731", "lb/in")), std::string::npos);
+  EXPECT_NE(r.find(Line("Ps = Pst (shallow controls)", "      41.731", "lb/in")), std::string::npos);
+  EXPECT_NE(r.find(Line("A (static)", "      2.4800")), std::string::npos);
+  EXPECT_NE(r.find(Line("Ym = b/60", "      0.4000", "in")), std::string::npos);
+  EXPECT_NE(r.find(Line("Pm = B ps", "      76.368", "lb/in")), std::string::npos);
+  EXPECT_NE(r.find(Line("Pu = A Ps", "     103.494", "lb/in")), std::string::npos);
+  EXPECT_NE(r.find(Line("Es,lim", "     720.000", "psi")), std::string::npos);
   EXPECT_NE(r.find("\nThis p-y curve is computed using the equivalent depth.\n\n"
                    "This curve has the normal shape for a Reese sand p-y curve where Yk < Ym < Yu.\n"),
             std::string::npos);
@@ -665,8 +627,8 @@ TEST(Sand_Report, ReeseBilinearCurveWithDefaultKAndSlope) {
   Set_Slope(10.0);
   Set_Deflection(-0.2);
   r = Report_At(60.0, 1).report;
-  EXPECT_NE(r.find(Field_Line("Pst", "     701.055", "lb/in")), std::string::npos);
-  EXPECT_NE(r.find(Field_Line("kpy", "      31.199", "pci")), std::string::npos);
+  EXPECT_NE(r.find(Line("Pst", "     701.055", "lb/in")), std::string::npos);
+  EXPECT_NE(r.find(Line("kpy", "      31.199", "pci")), std::string::npos);
   EXPECT_NE(r.find("\n\nThe above p-y curve was computed using internal default values of k.\n\n"),
             std::string::npos);
 }
@@ -685,11 +647,11 @@ TEST(Sand_Report, APIBlockAndLowerLayerDepths) {
   Report_Text t = Report_At(240.0, 2);
   std::string r = t.report;
   EXPECT_NE(r.find("\n\np-y Curve Computed Using API Sand Criteria for Static Loading\n\n"), std::string::npos);
-  EXPECT_NE(r.find(Field_Line("Equivalent Depth (see note)", "     220.000", "in")), std::string::npos);
-  EXPECT_NE(r.find(Field_Line("Friction Angle phi", "      30.000", "deg.")), std::string::npos);
-  EXPECT_NE(r.find(Field_Line("C3", "    28.74513")), std::string::npos);
-  EXPECT_NE(r.find(Field_Line("Pud", fmt::F(C3 * B * G * 240.0, 12, 3), "lb/in")), std::string::npos);
-  EXPECT_NE(r.find(Field_Line("A", "     0.90000")), std::string::npos);  // z/b > 2.625
+  EXPECT_NE(r.find(Line("Equivalent Depth (see note)", "     220.000", "in")), std::string::npos);
+  EXPECT_NE(r.find(Line("Friction Angle phi", "      30.000", "deg.")), std::string::npos);
+  EXPECT_NE(r.find(Line("C3", "    28.74513")), std::string::npos);
+  EXPECT_NE(r.find(Line("Pud", fmt::F(C3 * B * G * 240.0, 12, 3), "lb/in")), std::string::npos);
+  EXPECT_NE(r.find(Line("A", "     0.90000")), std::string::npos);  // z/b > 2.625
   EXPECT_NE(r.find("\nThe above p-y curve was computed using the internal default value of k.\n"),
             std::string::npos);
   // Point 17 at y = 16 pi/16 A Pu / (k z): p = A Pu tanh(pi), in F15.4, F17.3.
@@ -698,8 +660,8 @@ TEST(Sand_Report, APIBlockAndLowerLayerDepths) {
   EXPECT_NE(r.find(fmt::F(0.0, 15, 4) + fmt::F(0.0, 17, 3) + "\n"), std::string::npos);
   Set_Slope(5.0);
   r = Report_At(240.0, 2).report;
-  EXPECT_NE(r.find(Field_Line("Pud", fmt::F(C3 * B * G * 220.0, 12, 3), "lb/in")), std::string::npos);
-  EXPECT_NE(r.find(Field_Line("Effective Slope", "       5.000", "deg.")), std::string::npos);
+  EXPECT_NE(r.find(Line("Pud", fmt::F(C3 * B * G * 220.0, 12, 3), "lb/in")), std::string::npos);
+  EXPECT_NE(r.find(Line("Effective Slope", "       5.000", "deg.")), std::string::npos);
 }
 
 TEST(Sand_Report, LiquefiedBlock) {
@@ -716,9 +678,9 @@ TEST(Sand_Report, LiquefiedBlock) {
   EXPECT_NE(r.find("\n\np-y Curve Computed Using Liquefied Sand Criteria\n\n\n"), std::string::npos);
   EXPECT_EQ(r.find("Soil Layer Number"), std::string::npos);
   EXPECT_EQ(r.find("Normalized depth"), std::string::npos);
-  EXPECT_NE(r.find(Field_Line("Pd", "     3.65375")), std::string::npos);
-  EXPECT_NE(r.find(Field_Line("Upper limit Pu", "       9.913", "kN/m")), std::string::npos);
-  EXPECT_NE(r.find(Field_Line("Yu", "     0.15000", "m")), std::string::npos);
+  EXPECT_NE(r.find(Line("Pd", "     3.65375")), std::string::npos);
+  EXPECT_NE(r.find(Line("Upper limit Pu", "       9.913", "kN/m")), std::string::npos);
+  EXPECT_NE(r.find(Line("Yu", "     0.15000", "m")), std::string::npos);
   // Point 7 at 0.03 m: 3.6537543734515747 A (B 30)^C.
   const double p7 = 3.6537543734515747 * 1.987708986872086e-05 * std::pow(3.021839009502317 * 30.0, 2.1449765486021684);
   EXPECT_NE(r.find("   " + Number_Field(0.03, 12) + "     " + Number_Field(p7, 12) + "\n"), std::string::npos);
@@ -727,9 +689,9 @@ TEST(Sand_Report, LiquefiedBlock) {
             std::string::npos);
   EXPECT_EQ(ormyx_test::Count_Containing(t.plot, "): y, p, for liquefied sand"), 17);
   r = Report_At(9.0, 2).report;
-  EXPECT_NE(r.find(Field_Line("Normalized depth below ground surface in meters*", "       7.200")),
+  EXPECT_NE(r.find(Line("Normalized depth below ground surface in meters*", "       7.200")),
             std::string::npos);
-  EXPECT_NE(r.find(Field_Line("Upper limit Pu", "      15.000", "kN/m")), std::string::npos);
+  EXPECT_NE(r.find(Line("Upper limit Pu", "      15.000", "kN/m")), std::string::npos);
   EXPECT_NE(r.find("by 10 kN/m3, as recommended by Rollins, et al. (2005)\n"), std::string::npos);
   EXPECT_NE(r.find("NOTE: The normalized depth of the p-y curve is deeper than the depth of\n"
                    "6.0 meters recommended by Rollins, et al. (2005)\n"),
@@ -737,22 +699,6 @@ TEST(Sand_Report, LiquefiedBlock) {
 }
 
 // ---- A whole run through the engine ----
-
-struct Plot_Node {
-  double x, y, M, V, p;
-};
-
-std::vector<Plot_Node> Plot_Nodes(const std::string& plot) {
-  std::vector<Plot_Node> nodes;
-  for (const auto& l : ormyx_test::Split_Lines(plot)) {
-    if (l.find("Line 10(") == std::string::npos) continue;
-    Plot_Node n{};
-    std::istringstream in(l.substr(0, 90));
-    in >> n.x >> n.y >> n.M >> n.V >> n.p;
-    nodes.push_back(n);
-  }
-  return nodes;
-}
 
 // An elastic 24 in pile, 60 ft long, in liquefied sand (0-8 ft), Reese sand
 // with k (8-25 ft), soft clay (25-35 ft) and API sand with the default k
@@ -777,11 +723,9 @@ TEST(Sand_Run, EndsNormallyAndTheSoilReactionCarriesTheHeadShear) {
     ormyx_test::Run_Result r = ormyx_test::Run_Engine(Sand_Input(loading));
     ASSERT_LE(r.status, 0) << loading << "\n" << r.report;
     EXPECT_NE(r.report.find("The analysis ended normally."), std::string::npos);
-    std::vector<Plot_Node> nodes = Plot_Nodes(r.plot);
+    std::vector<ormyx_test::Plot_Node> nodes = ormyx_test::Plot_Nodes(r.plot);
     ASSERT_EQ(nodes.size(), std::size_t(121));
-    double force = 0.0;
-    for (std::size_t k = 1; k < nodes.size(); ++k)
-      force += 0.5 * (nodes[k].x - nodes[k - 1].x) * (nodes[k].p + nodes[k - 1].p);
+    const double force = ormyx_test::Integrate_Reaction(nodes).force;
     const double V0 = nodes.front().V;
     EXPECT_NEAR(V0, 10000.0, 1e-6);
     EXPECT_LT(std::fabs(V0 + force) / V0, 1e-5) << loading << ": " << force;
@@ -800,15 +744,11 @@ TEST(Sand_Layer_Pass, AllocatesNothing) {
   Add_Clay(480.0, 600.0, G, 5.0);
   Add_Sand(SOIL_API_SAND, 600.0, 1200.0, G, 36.0, 0.0);
   Assign_Layers();
-  Set_Modifiers(0.8, 1.0, 1200.0);
-  RS().prob.load.i_Number_of_Soil_Movement_Points = 2;
-  RS().prob.opt.b_CyclicLoading = L_TRUE;
-  Pile_Model& pm = RS().sol.pile;
-  for (int k = 1; k <= pm.i_Number_of_Nodes; ++k) pm.rd_Y[k] = 0.5 - k * 0.001;
-  const long before = g_allocations;
+  Set_Options_For_Allocation_Check();
+  const long before = ormyx_test::g_allocations;
   Py_Layer_Pass();
   Py_Layer_Pass();
-  const long used = g_allocations - before;
+  const long used = ormyx_test::g_allocations - before;
   ASSERT_FALSE(Error_Recorded());
   EXPECT_EQ(used, 0);
 }

@@ -15,6 +15,7 @@
 #include "pycurves/py_models.h"
 #include "pycurves/soil_properties.h"
 #include "tests/py_fixture.h"
+#include "tests/py_helpers.h"
 
 namespace {
 
@@ -338,29 +339,20 @@ TEST_F(Two_Clay_Layers, RockAboveUsesThePlainDepth) {
 
 TEST_F(Soft_Clay_Layer, ReportBlockShowsTheCurveAtAnOutputDepth) {
   RS().prob.opt.rd_NumberOfCycles = 5.0;  // cyclic title, static curve
-  Pile_Model& pm = RS().sol.pile;
-  pm.rd_X[1] = 60.0;
-  Assign_Points_To_Layers_By(pm.rd_X, 1);
-  Set_Py_Report_Mode(1);
-  Run_Files_Capture files;
-  Py_Report_Layer(1);
-  Set_Py_Report_Mode(0);
+  const Report_Text t = Report_Layers_At(60.0, 1, 1);
   ASSERT_FALSE(Error_Recorded());
-  const std::string r = files.report(), p = files.plot();
+  const std::string &r = t.report, &p = t.plot;
   EXPECT_NE(r.find("\n\np-y Curve Computed Using the Soft Clay Criteria for Cyclic Loading Conditions\n\n"),
             std::string::npos);
-  auto line = [](const std::string& label, const std::string& field, const std::string& unit) {
-    return label + std::string(55 - label.size(), ' ') + "= " + field + (unit.empty() ? "" : " " + unit) + "\n";
-  };
-  EXPECT_NE(r.find(line("Soil Layer Number", "           1", "")), std::string::npos);
-  EXPECT_NE(r.find(line("Depth below pile head", "       5.000", "ft")), std::string::npos);
-  EXPECT_NE(r.find(line("Cohesion, c", "       5.000", "psi")), std::string::npos);
-  EXPECT_NE(r.find(line("Cohesion, c", "     720.000", "psf")), std::string::npos);
-  EXPECT_NE(r.find(line("Avg. Eff. Unit Weight", "    51.84000", "pcf")), std::string::npos);
-  EXPECT_NE(r.find(line("pu_s", "     553.200", "lb/in")), std::string::npos);
-  EXPECT_NE(r.find(line("pu_static", "     553.200", "lb/in")), std::string::npos);
-  EXPECT_NE(r.find(line("y_50", "     0.60000", "in")), std::string::npos);
-  EXPECT_NE(r.find(line("Number of cycles of loading", "          5.", "cycles")), std::string::npos);
+  EXPECT_NE(r.find(Line("Soil Layer Number", "           1", "")), std::string::npos);
+  EXPECT_NE(r.find(Line("Depth below pile head", "       5.000", "ft")), std::string::npos);
+  EXPECT_NE(r.find(Line("Cohesion, c", "       5.000", "psi")), std::string::npos);
+  EXPECT_NE(r.find(Line("Cohesion, c", "     720.000", "psf")), std::string::npos);
+  EXPECT_NE(r.find(Line("Avg. Eff. Unit Weight", "    51.84000", "pcf")), std::string::npos);
+  EXPECT_NE(r.find(Line("pu_s", "     553.200", "lb/in")), std::string::npos);
+  EXPECT_NE(r.find(Line("pu_static", "     553.200", "lb/in")), std::string::npos);
+  EXPECT_NE(r.find(Line("y_50", "     0.60000", "in")), std::string::npos);
+  EXPECT_NE(r.find(Line("Number of cycles of loading", "          5.", "cycles")), std::string::npos);
   EXPECT_NE(r.find("----------------    -----------------\n"), std::string::npos);
   // Point 7 at y = y50 = 0.6 in: p = pu / 2; point 17 at 8.5 y50: p = pu.
   EXPECT_NE(r.find(Number_Field(0.6, 12) + "         " + Number_Field(276.6, 12) + "\n"), std::string::npos);

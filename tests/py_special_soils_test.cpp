@@ -12,7 +12,6 @@
 
 #include <cmath>
 #include <cstdlib>
-#include <new>
 #include <numbers>
 #include <sstream>
 #include <string>
@@ -23,21 +22,10 @@
 #include "engine/messages.h"
 #include "pycurves/py_framework.h"
 #include "pycurves/py_models.h"
+#include "tests/alloc_counter.h"
+#include "tests/plot_records.h"
 #include "tests/py_fixture.h"
-
-// Allocation counter for the no-allocation check of the layer pass.
-namespace {
-long g_allocations = 0;
-// Out of line, so that the compiler does not pair a library new with free.
-[[gnu::noinline]] void Release(void* p) noexcept { std::free(p); }
-}  // namespace
-void* operator new(std::size_t n) {
-  ++g_allocations;
-  if (void* p = std::malloc(n ? n : 1)) return p;
-  throw std::bad_alloc();
-}
-void operator delete(void* p) noexcept { Release(p); }
-void operator delete(void* p, std::size_t) noexcept { Release(p); }
+#include "tests/py_helpers.h"
 
 namespace {
 
@@ -58,13 +46,6 @@ Point_Values Weight(double gamma) {
   return v;
 }
 
-void Set_k(int L, double top, double bottom) {
-  RS().prob.soil.rd_kTop[L] = top;
-  RS().prob.soil.rd_kBottom[L] = bottom;
-}
-
-double Es(int node) { return RS().sol.pile.rd_SoilModulus[node]; }
-
 // Modulus of node k after a pass at uniform deflection y.
 double Pass_Es(double y, int node) {
   Set_Deflection(y);
@@ -73,32 +54,15 @@ double Pass_Es(double y, int node) {
   return Es(node);
 }
 
-void Set_Multipliers(double pm, double ym) {
-  Loading_Records& ld = RS().prob.load;
-  const double Lp = RS().sol.pile.rd_PileLength;
-  ld.i_Number_of_PY_Modifier_Points = 2;
-  ld.PY_Modifier_Point[1] = {0.0, pm, ym};
-  ld.PY_Modifier_Point[2] = {Lp, pm, ym};
-}
-
 // Report-mode block of the layers at one output depth.
 std::string Report_At(double depth, std::string* plot = nullptr) {
   Pile_Model& pm = RS().sol.pile;
   const double saved = pm.rd_X[1];
-  pm.rd_X[1] = depth;
-  Assign_Points_To_Layers_By(pm.rd_X, 1);
-  Set_Py_Report_Mode(1);
-  Run_Files_Capture files;
-  for (int L = 1; L <= RS().prob.soil.i_Number_of_Layers; ++L) Py_Report_Layer(L);
-  Set_Py_Report_Mode(0);
+  const Report_Text t = Report_Layers_At(depth, 1, RS().prob.soil.i_Number_of_Layers);
   pm.rd_X[1] = saved;
   Assign_Layers();
-  if (plot) *plot = files.plot();
-  return files.report();
-}
-
-std::string Line(const std::string& label, const std::string& field, const std::string& unit = "") {
-  return label + std::string(55 - label.size(), ' ') + "= " + field + (unit.empty() ? "" : " " + unit) + "\n";
+  if (plot) *plot = t.plot;
+  return t.report;
 }
 
 // ---------------------------------------------------------------------------
@@ -636,15 +600,12 @@ TEST(Special_Soils, LayerPassAllocatesNothing) {
   pp.i_FieldTestType[7] = FIELD_TEST_SPT;
   pp.rd_SPT_N60[7] = pp.rd_SPT_N60[8] = 20.0;
   Assign_Layers();
-  Set_Multipliers(0.8, 1.0);
-  RS().prob.load.i_Number_of_Soil_Movement_Points = 2;
-  RS().prob.opt.b_CyclicLoading = L_TRUE;
+  Set_Options_For_Allocation_Check();
   RS().prob.opt.rd_NumberOfCycles = 5.0;
-  Pile_Model& pm = RS().sol.pile;
-  for (int k = 1; k <= pm.i_Number_of_Nodes; ++k) pm.rd_Y[k] = 0.5 - k * 0.001;
-  const long before = g_allocations;
+  const Pile_Model& pm = RS().sol.pile;
+  const long before = ormyx_test::g_allocations;
   Py_Layer_Pass();
-  const long used = g_allocations - before;
+  const long used = ormyx_test::g_allocations - before;
   ASSERT_FALSE(Error_Recorded());
   EXPECT_EQ(used, 0);
   for (int k = 1; k <= pm.i_Number_of_Nodes; ++k) EXPECT_TRUE(std::isfinite(pm.rd_SoilModulus[k])) << k;
@@ -730,35 +691,14 @@ std::string Four_Soils_Input(const std::string& loading) {
   return t;
 }
 
-struct Plot_Node {
-  double x, y, M, V, p, EI;
-};
-
-std::vector<Plot_Node> Plot_Nodes(const std::string& plot) {
-  std::vector<Plot_Node> nodes;
-  for (const std::string& l : ormyx_test::Split_Lines(plot)) {
-    if (l.find("Line 10(") == std::string::npos) continue;
-    Plot_Node n{};
-    std::istringstream in(l.substr(0, 90));
-    in >> n.x >> n.y >> n.M >> n.V >> n.p >> n.EI;
-    nodes.push_back(n);
-  }
-  return nodes;
-}
-
 TEST(Special_Soils, WholeRunEndsNormallyAndTheSoilCarriesTheHeadShear) {
   for (const char* loading : {"Loading STATIC     0", "Loading CYCLIC     5"}) {
     const ormyx_test::Run_Result r = ormyx_test::Run_Engine(Four_Soils_Input(loading));
     ASSERT_LE(r.status, 0) << loading << "\n" << r.report;
     EXPECT_NE(r.report.find("The analysis ended normally."), std::string::npos) << loading;
-    const std::vector<Plot_Node> nodes = Plot_Nodes(r.plot);
+    const std::vector<ormyx_test::Plot_Node> nodes = ormyx_test::Plot_Nodes(r.plot);
     ASSERT_EQ(nodes.size(), std::size_t(101)) << loading;
-    double force = 0.0, moment = 0.0;
-    for (std::size_t k = 1; k < nodes.size(); ++k) {
-      const double h = nodes[k].x - nodes[k - 1].x;
-      force += 0.5 * h * (nodes[k].p + nodes[k - 1].p);
-      moment += 0.5 * h * (nodes[k].p * nodes[k].x + nodes[k - 1].p * nodes[k - 1].x);
-    }
+    const auto [force, moment] = ormyx_test::Integrate_Reaction(nodes);
     const double V0 = nodes.front().V;
     EXPECT_NEAR(V0, 10000.0, 1e-6);
     // Head shear + soil reaction = 0; head moment (0) + moment of the reaction = 0.
@@ -766,7 +706,7 @@ TEST(Special_Soils, WholeRunEndsNormallyAndTheSoilCarriesTheHeadShear) {
     EXPECT_LT(std::fabs(moment) / (V0 * nodes.back().x), 1e-5) << loading << ": " << moment;
     // Every layer resists: the reaction is not zero in any of them.
     for (double depth : {36.0, 180.0, 300.0, 500.0}) {
-      const Plot_Node& n = nodes[std::size_t(depth / 7.2)];
+      const ormyx_test::Plot_Node& n = nodes[std::size_t(depth / 7.2)];
       EXPECT_NE(n.p, 0.0) << loading << " at " << depth << " in";
     }
   }

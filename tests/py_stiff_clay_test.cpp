@@ -12,10 +12,7 @@
 
 #include <cmath>
 #include <cstdlib>
-#include <fstream>
-#include <new>
 #include <numbers>
-#include <sstream>
 #include <string>
 #include <vector>
 
@@ -24,20 +21,10 @@
 #include "pycurves/py_framework.h"
 #include "pycurves/py_models.h"
 #include "pycurves/soil_properties.h"
+#include "tests/alloc_counter.h"
+#include "tests/plot_records.h"
 #include "tests/py_fixture.h"
-
-// Allocation counter for the no-allocation check of the layer pass.
-namespace {
-long g_allocations = 0;
-}
-void* operator new(std::size_t n) {
-  ++g_allocations;
-  if (void* p = std::malloc(n ? n : 1)) return p;
-  throw std::bad_alloc();
-}
-// Kept out of line: inlined at a new-expression, free() draws a mismatch warning.
-[[gnu::noinline]] void operator delete(void* p) noexcept { std::free(p); }
-[[gnu::noinline]] void operator delete(void* p, std::size_t) noexcept { std::free(p); }
+#include "tests/py_helpers.h"
 
 namespace {
 
@@ -50,25 +37,6 @@ Point_Values Clay(double gamma, double c, double eps50, double J = 0.5) {
   v.eps50 = eps50;
   v.J = J;
   return v;
-}
-
-void Set_k(int L, double top, double bottom) {
-  RS().prob.soil.rd_kTop[L] = top;
-  RS().prob.soil.rd_kBottom[L] = bottom;
-}
-
-double Es(int node) { return RS().sol.pile.rd_SoilModulus[node]; }
-
-void Pass_At(double y) {
-  Set_Deflection(y);
-  Py_Layer_Pass();
-}
-
-void Set_Multipliers(double pm, double ym) {
-  Loading_Records& ld = RS().prob.load;
-  ld.i_Number_of_PY_Modifier_Points = 2;
-  ld.PY_Modifier_Point[1] = {0.0, pm, ym};
-  ld.PY_Modifier_Point[2] = {1200.0, pm, ym};
 }
 
 // US units: pile of 1200 in, 100 increments of 12 in, 24 in wide, one layer
@@ -530,34 +498,20 @@ TEST(Stiff_Clay, LayerPassAllocatesNothing) {
   Add_Uniform_Layer(SOIL_STIFF_CLAY_NO_WATER, 600.0, 900.0, Clay(0.03, 15.0, 0.005));
   Add_Uniform_Layer(SOIL_STIFF_CLAY_K, 900.0, 1200.0, Clay(0.03, 20.0, 0.0));
   Assign_Layers();
-  Set_Multipliers(0.8, 1.0);
-  RS().prob.load.i_Number_of_Soil_Movement_Points = 2;
-  RS().prob.opt.b_CyclicLoading = L_TRUE;
+  Set_Options_For_Allocation_Check();
   RS().prob.opt.rd_NumberOfCycles = 50.0;
-  Pile_Model& pm = RS().sol.pile;
-  for (int k = 1; k <= pm.i_Number_of_Nodes; ++k) pm.rd_Y[k] = 0.5 - k * 0.001;
-  const long before = g_allocations;
+  const long before = ormyx_test::g_allocations;
   Py_Layer_Pass();
-  const long used = g_allocations - before;
+  const long used = ormyx_test::g_allocations - before;
   ASSERT_FALSE(Error_Recorded());
   EXPECT_EQ(used, 0);
 }
 
 // Report mode: the block of one output depth of layer 1.
 std::string Report_At(double depth, std::string* plot) {
-  Pile_Model& pm = RS().sol.pile;
-  pm.rd_X[1] = depth;
-  Assign_Points_To_Layers_By(pm.rd_X, 1);
-  Set_Py_Report_Mode(1);
-  Run_Files_Capture files;
-  Py_Report_Layer(1);
-  Set_Py_Report_Mode(0);
-  *plot = files.plot();
-  return files.report();
-}
-
-std::string Line(const std::string& label, const std::string& field, const std::string& unit = "") {
-  return label + std::string(55 - label.size(), ' ') + "= " + field + (unit.empty() ? "" : " " + unit) + "\n";
+  const Report_Text t = Report_Layers_At(depth, 1, 1);
+  *plot = t.plot;
+  return t.report;
 }
 
 std::string Point_Line(double y, double p) {
@@ -637,27 +591,8 @@ TEST_F(Stiff_Clay_Layer, ReportBlocksWithoutFreeWater) {
 // Whole runs through the engine: soft clay over the three stiff clays, static
 // and cyclic. The converged pile is in equilibrium: the trapezoid integral of
 // the soil reaction (plot records Line 10) equals minus the head shear.
-struct Plot_Node {
-  double x, y, M, V, p;
-};
-
-std::vector<Plot_Node> Plot_Nodes(const std::string& plot) {
-  std::vector<Plot_Node> nodes;
-  for (const auto& l : ormyx_test::Split_Lines(plot)) {
-    if (l.find("Line 10(") == std::string::npos) continue;
-    Plot_Node n{};
-    std::istringstream in(l.substr(0, 90));
-    in >> n.x >> n.y >> n.M >> n.V >> n.p;
-    nodes.push_back(n);
-  }
-  return nodes;
-}
-
 std::string Stiff_Clay_Input(const char* loading) {
-  std::ifstream f(ormyx_test::Example_Path("us_soft_clay.inp"));
-  std::stringstream s;
-  s << f.rdbuf();
-  std::string t = s.str();
+  std::string t = ormyx_test::Read_File(ormyx_test::Example_Path("us_soft_clay.inp"));
   t.replace(t.find("Loading STATIC     0"), 20, loading);
   t.replace(t.find("1 1 10000.0 0.0 50000.0 1"), 25, "1 1 10000.0 0.0 0.0 1");
   const std::size_t a = t.find("SOIL LAYERS"), e = t.find("LOADING\n");
@@ -675,11 +610,9 @@ TEST(Stiff_Clay_Run, SoilReactionCarriesTheHeadShear) {
     ormyx_test::Run_Result r = ormyx_test::Run_Engine(Stiff_Clay_Input(loading));
     ASSERT_LE(r.status, 0) << loading << "\n" << r.report;
     EXPECT_NE(r.report.find("The analysis ended normally."), std::string::npos) << loading;
-    std::vector<Plot_Node> nodes = Plot_Nodes(r.plot);
+    std::vector<ormyx_test::Plot_Node> nodes = ormyx_test::Plot_Nodes(r.plot);
     ASSERT_EQ(nodes.size(), std::size_t(101));
-    double force = 0.0;
-    for (std::size_t k = 1; k < nodes.size(); ++k)
-      force += 0.5 * (nodes[k].x - nodes[k - 1].x) * (nodes[k].p + nodes[k - 1].p);
+    const double force = ormyx_test::Integrate_Reaction(nodes).force;
     const double V0 = nodes.front().V;
     EXPECT_NEAR(V0, 10000.0, 1e-6);
     EXPECT_LT(std::fabs(V0 + force) / V0, 1e-5) << loading << ": " << force;

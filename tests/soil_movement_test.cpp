@@ -10,37 +10,12 @@
 #include <string>
 #include <vector>
 
+#include "tests/plot_records.h"
 #include "tests/test_support.h"
 
 using namespace ormyx_test;
 
 namespace {
-
-struct Node {
-  double x, y, M, V, p, EI;
-};
-
-std::vector<Node> Plot_Nodes(const std::string& plot) {
-  std::vector<Node> nodes;
-  for (const auto& l : Split_Lines(plot)) {
-    if (l.find("Line 10(") == std::string::npos) continue;
-    Node n{};
-    std::istringstream in(l.substr(0, 90));
-    in >> n.x >> n.y >> n.M >> n.V >> n.p >> n.EI;
-    nodes.push_back(n);
-  }
-  return nodes;
-}
-
-// Trapezoidal force and moment (about the head) of the soil reaction.
-void Integrate_Reaction(const std::vector<Node>& nodes, double& force, double& moment) {
-  force = moment = 0.0;
-  for (std::size_t k = 1; k < nodes.size(); ++k) {
-    const double h = nodes[k].x - nodes[k - 1].x;
-    force += 0.5 * h * (nodes[k].p + nodes[k - 1].p);
-    moment += 0.5 * h * (nodes[k].p * nodes[k].x + nodes[k - 1].p * nodes[k - 1].x);
-  }
-}
 
 void Replace(std::string& s, const std::string& key, const std::string& v) {
   s.replace(s.find(key), key.size(), v);
@@ -102,10 +77,9 @@ TEST(SoilMovement, SoilReactionBalancesHeadShearAndDistributedLoad) {
   for (double shear : {0.0, 50.0}) {
     Run_Result r = Run_Engine(Distributed_Load_Input(std::to_string(shear)));
     ASSERT_EQ(r.status, 0) << r.message;
-    const std::vector<Node> nodes = Plot_Nodes(r.plot);
+    const std::vector<Plot_Node> nodes = Plot_Nodes(r.plot);
     ASSERT_EQ(nodes.size(), 101u);
-    double force = 0.0, moment = 0.0;
-    Integrate_Reaction(nodes, force, moment);
+    const auto [force, moment] = Integrate_Reaction(nodes);
     EXPECT_NEAR(force, -(shear + 60.0), 1e-4) << shear;
     // Lumping the load on tributary lengths shifts its moment by O(h^2).
     EXPECT_NEAR(moment, -(20.0 * 2.0 * 1.0 + 20.0 * (2.0 + 2.0 / 3.0)), 0.02) << shear;
@@ -127,20 +101,18 @@ TEST(SoilMovement, GivenHeadDeflectionIsTheHeadsOwn) {
   {
     Run_Result r = Run_Engine(Uniform_Movement_Input(5, "0.0", "0.0"));
     ASSERT_EQ(r.status, 0) << r.message;
-    const std::vector<Node> nodes = Plot_Nodes(r.plot);
+    const std::vector<Plot_Node> nodes = Plot_Nodes(r.plot);
     ASSERT_FALSE(nodes.empty());
     EXPECT_EQ(nodes.front().y, 0.0);
     EXPECT_EQ(Summary_Value(r.report, "Pile-head deflection             ="), 0.0);
     EXPECT_NEAR(nodes.front().M, 2.0 * EI * l * l * ys, 0.002 * 2.0 * EI * l * l * ys);
     EXPECT_NEAR(nodes.front().V, -4.0 * EI * l * l * l * ys, 0.002 * 4.0 * EI * l * l * l * ys);
-    double force = 0.0, moment = 0.0;
-    Integrate_Reaction(nodes, force, moment);
-    EXPECT_NEAR(force, -nodes.front().V, 1e-4 * std::fabs(nodes.front().V));
+    EXPECT_NEAR(Integrate_Reaction(nodes).force, -nodes.front().V, 1e-4 * std::fabs(nodes.front().V));
   }
   {
     Run_Result r = Run_Engine(Uniform_Movement_Input(4, "0.0", "0.0"));
     ASSERT_EQ(r.status, 0) << r.message;
-    const std::vector<Node> nodes = Plot_Nodes(r.plot);
+    const std::vector<Plot_Node> nodes = Plot_Nodes(r.plot);
     ASSERT_FALSE(nodes.empty());
     EXPECT_EQ(nodes.front().y, 0.0);
     EXPECT_NEAR(Summary_Value(r.report, "Computed slope at pile head      ="), l * ys, 0.002 * l * ys);
@@ -153,14 +125,14 @@ TEST(SoilMovement, GivenHeadDeflectionIsTheHeadsOwn) {
 TEST(SoilMovement, LoadingTypesFourAndFiveAgree) {
   Run_Result r5 = Run_Engine(Uniform_Movement_Input(5, "0.0", "0.0"));
   ASSERT_EQ(r5.status, 0);
-  const std::vector<Node> n5 = Plot_Nodes(r5.plot);
+  const std::vector<Plot_Node> n5 = Plot_Nodes(r5.plot);
   ASSERT_FALSE(n5.empty());
   std::ostringstream m;
   m.precision(10);
   m << n5.front().M;
   Run_Result r4 = Run_Engine(Uniform_Movement_Input(4, "0.0", m.str()));
   ASSERT_EQ(r4.status, 0);
-  const std::vector<Node> n4 = Plot_Nodes(r4.plot);
+  const std::vector<Plot_Node> n4 = Plot_Nodes(r4.plot);
   ASSERT_FALSE(n4.empty());
   EXPECT_NEAR(Summary_Value(r4.report, "Computed slope at pile head      ="), 0.0, 2e-5);
   EXPECT_NEAR(n4.front().V, n5.front().V, 0.002 * std::fabs(n5.front().V));
