@@ -271,7 +271,6 @@ void Py_Cemented_Silt(int L) {
   const int iunits = s.prob.opt.IUNITS;
   const bool cyclic = s.prob.opt.b_CyclicLoading != L_FALSE;
   const double theta = std::fabs(s.prob.load.rd_SlopeMinusBatter);
-  const double h = pmod.rd_h;
   double pu_prev = 0.0;
   Py_Point pt;
   Silt_Curve cv;
@@ -358,15 +357,9 @@ void Py_Cemented_Silt(int L) {
 
     // Layer resistance: trapezoids of pu node to node, and pu down to the
     // layer bottom below the last node.
-    double& R = py.rd_LayerResistance(L);
-    if (pt.first)
-      R = 0.0;
-    else
-      R += (pu_prev + cv.pu) * h / 2.0;
-    if (pt.last) R += cv.pu * (soil.XLayerBottom(L) - pt.x);
-    if (soil.rd_GroundSurfaceDepth < -1.0e-5 && L == 1)
+    double& R = Py_Sum_Layer_Resistance(pt, cv.pu, pu_prev);
+    if (fn_Py_Ground_Above_Head(L))
       R = (3.0 * cv.c * b + cv.pu) / 2.0 * (soil.XLayerBottom(1) - soil.XLayerTop(1));
-    pu_prev = cv.pu;
   }
 }
 

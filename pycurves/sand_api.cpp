@@ -116,7 +116,6 @@ void Py_API_Sand(int L) {
   Py_State& py = s.py;
   Pile_Model& pile = s.sol.pile;
   const Soil_Records& soil = s.prob.soil;
-  const double h = pile.rd_h;
   const double slope = std::fabs(s.prob.load.rd_SlopeMinusBatter);
   double r_prev = 0.0;
   Py_Point pt;
@@ -178,15 +177,8 @@ void Py_API_Sand(int L) {
     // Layer resistance: the curve's p at y = 3b/80, in trapezoids node to
     // node and down to the layer bottom below the last node.
     const double r = fn_API_p(cv, 3.0 * b / 80.0);
-    double& R = py.rd_LayerResistance(L);
-    if (pt.first)
-      R = 0.0;
-    else
-      R += (r_prev + r) * h / 2.0;
-    if (pt.last) R += r * (soil.XLayerBottom(L) - pt.x);
-    if (soil.rd_GroundSurfaceDepth < -1.0e-5 && L == 1)
-      R = r / 2.0 * (soil.XLayerBottom(1) - soil.XLayerTop(1));
-    r_prev = r;
+    double& R = Py_Sum_Layer_Resistance(pt, r, r_prev);
+    if (fn_Py_Ground_Above_Head(L)) R = r / 2.0 * (soil.XLayerBottom(1) - soil.XLayerTop(1));
   }
 }
 

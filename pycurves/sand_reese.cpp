@@ -283,7 +283,6 @@ void Py_Reese_Sand(int L) {
   Py_State& py = s.py;
   Pile_Model& pile = s.sol.pile;
   const Soil_Records& soil = s.prob.soil;
-  const double h = pile.rd_h;
   double pu_prev = 0.0;
   Py_Point pt;
   Reese_Curve cv;
@@ -337,15 +336,8 @@ void Py_Reese_Sand(int L) {
 
     // Layer resistance: trapezoids of pu node to node, and pu down to the
     // layer bottom below the last node.
-    double& R = py.rd_LayerResistance(L);
-    if (pt.first)
-      R = 0.0;
-    else
-      R += (pu_prev + cv.pu) * h / 2.0;
-    if (pt.last) R += cv.pu * (soil.XLayerBottom(L) - pt.x);
-    if (soil.rd_GroundSurfaceDepth < -1.0e-5 && L == 1)
-      R = cv.pu / 2.0 * (soil.XLayerBottom(1) - soil.XLayerTop(1));
-    pu_prev = cv.pu;
+    double& R = Py_Sum_Layer_Resistance(pt, cv.pu, pu_prev);
+    if (fn_Py_Ground_Above_Head(L)) R = cv.pu / 2.0 * (soil.XLayerBottom(1) - soil.XLayerTop(1));
   }
 }
 

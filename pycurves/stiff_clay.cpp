@@ -376,15 +376,9 @@ void Py_Stiff_Clay_Water_Layer(int L) {
 
     // Layer resistance: trapezoids of pu node to node, and pu down to the
     // layer bottom below the last node.
-    double& R = py.rd_LayerResistance(L);
-    if (pt.first)
-      R = 0.0;
-    else
-      R += (pu_prev + cv.pu) * pm.rd_h / 2.0;
-    if (pt.last) R += cv.pu * (soil.XLayerBottom(L) - pt.x);
-    if (soil.rd_GroundSurfaceDepth < -1.0e-5 && L == 1)
+    double& R = Py_Sum_Layer_Resistance(pt, cv.pu, pu_prev);
+    if (fn_Py_Ground_Above_Head(L))
       R = (2.0 * ca * b + cv.pc) / 2.0 * (soil.XLayerBottom(1) - soil.XLayerTop(1));
-    pu_prev = cv.pu;
   }
 }
 
@@ -554,18 +548,12 @@ void Py_Stiff_Clay_No_Water_Layer(int L, bool with_k) {
     pm.rd_SoilModulus(k) = Es;
     Py_Store_Soil_Force(pt);
 
-    double& R = py.rd_LayerResistance(L);
-    if (pt.first)
-      R = 0.0;
-    else
-      R += (pu_prev + cv.pu) * pm.rd_h / 2.0;
-    if (pt.last) R += cv.pu * (soil.XLayerBottom(L) - pt.x);
-    if (soil.rd_GroundSurfaceDepth < -1.0e-5 && L == 1) {
+    double& R = Py_Sum_Layer_Resistance(pt, cv.pu, pu_prev);
+    if (fn_Py_Ground_Above_Head(L)) {
       const double ca = fn_c_Average(pt.xv);
       if (Error_Recorded()) return;
       R = (3.0 * ca * b + cv.pu) / 2.0 * (soil.XLayerBottom(1) - soil.XLayerTop(1));
     }
-    pu_prev = cv.pu;
   }
 }
 
