@@ -242,8 +242,7 @@ void Report_Silt_Curve(const Py_Point& pt, const Silt_Curve& cv) {
   Py_Report_Value("yu = 3b/80", cv.yu, 5, len);
   Py_Report_Value("Pu,c", cv.Pu_c, 3, fpl);
   Py_Report_Value("Pu,phi", cv.Pu_phi, 3, fpl);
-  Py_Report_Value("p-multiplier", pt.pm, 5);
-  Py_Report_Value("y-multiplier", pt.ym, 5);
+  Py_Report_Multipliers(pt.pm, pt.ym);
   Py_Plot_Line_7(pt.xv, CURVE_POINTS,
                  us ? "Line 7:  p-y curve depth in cemented silt (in), no. p-y points on curve no. "
                     : "Line 7:  p-y curve depth in cemented silt (m), no. p-y points on curve no. ",

@@ -236,8 +236,7 @@ void Report_Weak_Rock_Curve(const Py_Point& pt, const Weak_Rock_Curve& cv) {
   Py_Report_Value("Yu", 3.0 * pt.b / 80.0, 5, len);
   Py_Report_Value("Yrm", cv.yrm, 5, len);
   Py_Report_Field("Y_A", fmt::E(cv.yA, 12, 5), len);
-  Py_Report_Value("p-multiplier", pt.pm, 5);
-  Py_Report_Value("y-multiplier", pt.ym, 5);
+  Py_Report_Multipliers(pt.pm, pt.ym);
   Py_Plot_Line_7(pt.xv, CURVE_POINTS, "Line 7:  p-y curve depth in weak rock, no. p-y points on curve no. ",
                  pt.k);
   Py_Report_Curve_Heading();
@@ -271,8 +270,7 @@ void Report_Vuggy_Curve(const Py_Point& pt, const Vuggy_Curve& cv) {
   Py_Report_Depth_Lines(pt.L, pt.xv, pt.z0, 12);
   Py_Report_Value("Shaft Diameter", pt.b, 3, fn_Py_Length_Unit());
   Py_Report_Value("Uniaxial Compressive Strength", cv.qu, 3, fn_Py_Stress_Unit());
-  Py_Report_Value("p-multiplier", pt.pm, 5);
-  Py_Report_Value("y-multiplier", pt.ym, 5);
+  Py_Report_Multipliers(pt.pm, pt.ym);
   Py_Plot_Line_7(pt.xv, CURVE_POINTS,
                  "Line 7:  p-y curve depth in vuggy limestone, no. p-y points on curve no. ", pt.k);
   Py_Report_Curve_Heading("---------------   ---------------");

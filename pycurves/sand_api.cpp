@@ -77,17 +77,8 @@ void Report_API_Curve(const Py_Point& pt, const API_Curve& cv, bool rock_above) 
   Py_Report_Value("Pus", cv.Pus, 3, fpl);
   Py_Report_Value("Pud", cv.Pud, 3, fpl);
   Py_Report_Value("Pu", cv.Pu, 3, fpl);
-  Py_Report_Value("p-multiplier", pt.pm, 5);
-  Py_Report_Value("y-multiplier", pt.ym, 5);
-  Write_Line(CH_REPORT);
-  if (rock_above) {
-    Write_Line(CH_REPORT, "This layer is below one or more layers of rock.  In this case, the ");
-    Write_Line(CH_REPORT, "layering correction is not used and the true depth below the ground ");
-    Write_Line(CH_REPORT, "surface is used when computing the p-y curve.  ");
-  } else {
-    Write_Line(CH_REPORT, "This p-y curve is computed using the equivalent depth.");
-  }
-  Write_Line(CH_REPORT);
+  Py_Report_Multipliers(pt.pm, pt.ym);
+  Py_Report_Depth_Note(rock_above);
   Py_Plot_Line_7(pt.xv, CURVE_POINTS, "Line 7:  p-y curve depth in API sand, no. p-y points on curve no. ", pt.k);
   Py_Report_Curve_Heading();
 

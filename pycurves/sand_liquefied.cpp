@@ -105,8 +105,7 @@ void Report_Liquefied_Curve(const Py_Point& pt, const Liquefied_Curve& cv) {
   Py_Report_Value("Pd", cv.Pd, 5);
   Py_Report_Value("Upper limit Pu", cv.Pu, 3, fn_Py_Force_Per_Length_Unit());
   Py_Report_Value("Yu", cv.yu, 5, len);
-  Py_Report_Value("p-multiplier", pt.pm, 5);
-  Py_Report_Value("y-multiplier", pt.ym, 5);
+  Py_Report_Multipliers(pt.pm, pt.ym);
   if (pt.L >= 2) {
     Write_Line(CH_REPORT);
     Write_Line(CH_REPORT, "The depth of the p-y curve was equated to the initial vertical stress divided");

@@ -207,17 +207,8 @@ void Report_Reese_Curve(const Py_Point& pt, const Reese_Curve& cv, bool rock_abo
   Py_Report_Value("Yu = 3b/80", cv.yu, 4, len);
   Py_Report_Value("Pu = A Ps", cv.pu, 3, fpl);
   Py_Report_Value("Es,lim", cv.kz, 3, stress);
-  Py_Report_Value("p-multiplier", pt.pm, 5);
-  Py_Report_Value("y-multiplier", pt.ym, 5);
-  Write_Line(CH_REPORT);
-  if (rock_above) {
-    Write_Line(CH_REPORT, "This layer is below one or more layers of rock.  In this case, the ");
-    Write_Line(CH_REPORT, "layering correction is not used and the true depth below the ground ");
-    Write_Line(CH_REPORT, "surface is used when computing the p-y curve.  ");
-  } else {
-    Write_Line(CH_REPORT, "This p-y curve is computed using the equivalent depth.");
-  }
-  Write_Line(CH_REPORT);
+  Py_Report_Multipliers(pt.pm, pt.ym);
+  Py_Report_Depth_Note(rock_above);
   switch (cv.shape) {
     case SHAPE_NORMAL:
       Write_Line(CH_REPORT, "This curve has the normal shape for a Reese sand p-y curve where Yk < Ym < Yu.");

@@ -320,8 +320,7 @@ void Report_Water_Curve(const Py_Point& pt, const Water_Curve& cv) {
   Py_Report_Value("pcd", cv.pcd, 3, fpl);
   Py_Report_Value("pc", cv.pc, 3, fpl);
   Py_Report_Value("pu", cv.pu, 3, fpl);
-  Py_Report_Value("p-multiplier", pt.pm, 5);
-  Py_Report_Value("y-multiplier", pt.ym, 5);
+  Py_Report_Multipliers(pt.pm, pt.ym);
   if (cv.cyclic) Py_Report_Value("Number of Cycles of Loading", s.prob.opt.rd_NumberOfCycles, 0);
   Py_Plot_Line_7(pt.xv, CURVE_POINTS,
                  "Line 7:  p-y curve depth in stiff clay with free water, no. p-y points on curve no. ", pt.k);
@@ -465,8 +464,7 @@ void Report_No_Water_Curve(const Py_Point& pt, const No_Water_Curve& cv) {
   Py_Report_Value("Pcd", cv.pcd, 3, fpl);
   Py_Report_Value("Pu", cv.pu, 3, fpl);
   Py_Report_Value("y50", cv.y50, 3, len);
-  Py_Report_Value("p-multiplier", pt.pm, 5);
-  Py_Report_Value("y-multiplier", pt.ym, 5);
+  Py_Report_Multipliers(pt.pm, pt.ym);
   if (cv.cyclic)
     Py_Report_Value(cv.with_k ? "Number of Cycles of Loading" : "Number of cycles of loading", cv.N, 0);
   Py_Plot_Line_7(pt.xv, CURVE_POINTS,
