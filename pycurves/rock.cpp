@@ -54,39 +54,6 @@ int Point_Count() {
   return n;
 }
 
-// What a profile value takes at a layer interface.
-enum Interface_Rule { MEAN_OF_SIDES, LOWER_SIDE };
-
-// Profile interpolation of list v at xv; found is false below the deepest
-// point. At an interface: the pile tip takes the upper value; otherwise the
-// mean of both sides (the non-zero side when one is zero) or the lower side.
-double fn_Rock_Profile_Value(const List<double, MAX_PROFILE_POINTS>& v, double xv, Interface_Rule rule,
-                             bool& found) {
-  const Soil_Profile_Record& pp = Profile();
-  const int n = Point_Count();
-  found = true;
-  for (int k = 2; k <= n; ++k) {
-    if (!(xv <= pp.X(k))) continue;
-    if (xv == pp.X(n)) return v(k);
-    if (pp.X(k - 1) < xv && xv < pp.X(k))
-      return v(k - 1) + (v(k) - v(k - 1)) * (xv - pp.X(k - 1)) / (pp.X(k) - pp.X(k - 1));
-    if (xv == pp.X(k)) {
-      if (k + 1 <= n && pp.X(k + 1) == pp.X(k)) {
-        const double a = v(k), b = v(k + 1);
-        if (fn_At_Pile_Tip(xv)) return a;
-        if (rule == LOWER_SIDE) return b;
-        if (a < 1.0e-20) return b;
-        if (b < 1.0e-20) return a;
-        return (a + b) / 2.0;
-      }
-      return v(k);
-    }
-    return v(k - 1);  // at or above the top of the profile
-  }
-  found = false;
-  return 0.0;
-}
-
 // An input error block to the run-message file and the report, then recorded.
 template <typename Body>
 void Write_Input_Error_Both(int n, Body body) {
@@ -292,21 +259,6 @@ double fn_Point_Strength(int k) {
   return fn_Layer_Keyword((k + 1) / 2) == "MassRock" ? pp.rd_MassRock_qu(k) : pp.rd_c(k);
 }
 
-// Kind of layer L at an interface, as the interface table of the strength
-// tells them apart (1 cohesive, 2 cohesionless, 3 rock, 4 user input,
-// 5 elastic subgrade, 0 other).
-int fn_Interface_Class(int L, double c_point) {
-  const std::string_view kw = fn_Layer_Keyword(L);
-  if (kw == "SoftClay" || kw == "StfClyBW" || kw == "StfClyAW" || kw == "StfClyAK" || kw == "SoftClyJ")
-    return 1;
-  if (kw == "Sand" || kw == "API Sand" || kw == "Liq Sand" || kw == "KS Loess") return 2;
-  if (kw == "WeakRock" || kw == "Vuggy LS" || kw == "MassRock") return 3;
-  if (kw == "User p-y") return 4;
-  if (kw == "Cem Silt") return c_point > 0.0 ? 1 : 2;
-  if (kw == "Elast SG") return 5;
-  return 0;
-}
-
 void Write_HB_Input_Error_5(double xv, double deepest) {
   const std::string len = fn_Py_Length_Unit();
   for (Channel ch : {CH_MESSAGE, CH_REPORT}) {
@@ -383,7 +335,7 @@ void Write_Massive_Rock_Not_Available(int L) {
 
 double fn_RQD(double xv) {
   bool found = false;
-  const double v = fn_Rock_Profile_Value(Profile().rd_RQD, xv, MEAN_OF_SIDES, found);
+  const double v = fn_Profile_Value(Profile().rd_RQD, xv, found);
   if (!found) {
     Write_Input_Error_31(xv);
     return 0.0;
@@ -394,11 +346,10 @@ double fn_RQD(double xv) {
 
 double fn_k_rm(double xv) {
   bool found = false;
-  return fn_Rock_Profile_Value(Profile().rd_Epsilon50, xv, LOWER_SIDE, found);
+  return fn_Profile_Value(Profile().rd_Epsilon50, xv, found, LOWER_SIDE);
 }
 
 double fn_HB_qu_at_DepthX(double xv) {
-  const Soil_Records& soil = RS().prob.soil;
   const Soil_Profile_Record& pp = Profile();
   const int n = Point_Count();
   int jbot = 0;
@@ -422,32 +373,16 @@ double fn_HB_qu_at_DepthX(double xv) {
     const double c0 = fn_Point_Strength(jbot - 1), c1 = fn_Point_Strength(jbot);
     return c0 + (c1 - c0) * (xv - pp.X(jbot - 1)) / dz;
   }
-  // At an interface: point jbot is the bottom of the upper layer.
-  int ktop = 0;
-  for (int L = 1; L + 1 <= fn_Layer_Count(); ++L) {
-    if (std::fabs(xv - soil.XLayerBottom(L)) < DEPTH_TOLERANCE &&
-        std::fabs(xv - soil.XLayerTop(L + 1)) < DEPTH_TOLERANCE) {
-      ktop = L;
-      break;
-    }
-  }
+  // At an interface (point jbot is the bottom of the upper layer): the rule
+  // of the undrained shear strength, on this column.
+  const int ktop = fn_Layer_Above_Interface(xv);
   if (ktop == 0 || jbot + 1 > n) {
     Write_HB_Interface_Not_Found(xv);
     return 0.0;
   }
   const double c1 = fn_Point_Strength(jbot), c2 = fn_Point_Strength(jbot + 1);
   if (fn_At_Pile_Tip(xv)) return c1;
-  const int above = fn_Interface_Class(ktop, c1), below = fn_Interface_Class(ktop + 1, c2);
-  const bool above_strong = above == 1 || above == 3, below_strong = below == 1 || below == 3;
-  const bool above_weak = above == 2 || above == 4 || above == 5;
-  const bool below_weak = below == 2 || below == 4 || below == 5;
-  if (above == 1 && below == 3) return (2.0 * c1 + c2) / 2.0;
-  if (above == 3 && below == 1) return (2.0 * c2 + c1) / 2.0;
-  if (above_strong && below_strong) return (c1 + c2) / 2.0;
-  if (above_strong && below_weak) return c1;
-  if (above_weak && below_strong) return c2;
-  // A pair without a rule: the lower layer owns the interface node.
-  return c2;
+  return fn_Interface_Strength(ktop, c1, c2);
 }
 
 void Py_Weak_Rock(int L) {

@@ -129,27 +129,34 @@ void Write_Interface_Not_Found(double xv, int jbot, bool tip) {
 // fn_c at a layer interface: point k is the bottom of the upper layer, k + 1
 // the top of the lower one.
 double fn_c_At_Layer_Interface(double xv, int k) {
-  const Soil_Records& soil = RS().prob.soil;
-  const Soil_Profile_Record& pp = soil.Soil_Profile_Points;
+  const Soil_Profile_Record& pp = Profile();
   const int n = Point_Count();
   const bool tip = fn_At_Pile_Tip(xv);
-  int ktop = 0;
-  for (int L = 1; L + 1 <= fn_Layer_Count(); ++L) {
-    if (std::fabs(xv - soil.XLayerBottom(L)) < DEPTH_TOLERANCE &&
-        std::fabs(xv - soil.XLayerTop(L + 1)) < DEPTH_TOLERANCE) {
-      ktop = L;
-      break;
-    }
-  }
+  const int ktop = fn_Layer_Above_Interface(xv);
   if (ktop == 0 || k + 1 > n) {
     Write_Interface_Not_Found(xv, k, tip);
     return 0.0;
   }
-  const int kbot = ktop + 1;
   const double c1 = pp.rd_c(k), c2 = pp.rd_c(k + 1);
-  const int above = fn_Strength_Class(ktop, c1);
-  const int below = fn_Strength_Class(kbot, c2);
   if (tip) return c1;
+  return fn_Interface_Strength(ktop, c1, c2);
+}
+
+}  // namespace
+
+int fn_Layer_Above_Interface(double xv) {
+  const Soil_Records& soil = RS().prob.soil;
+  for (int L = 1; L + 1 <= fn_Layer_Count(); ++L) {
+    if (std::fabs(xv - soil.XLayerBottom(L)) < DEPTH_TOLERANCE &&
+        std::fabs(xv - soil.XLayerTop(L + 1)) < DEPTH_TOLERANCE)
+      return L;
+  }
+  return 0;
+}
+
+double fn_Interface_Strength(int L, double c1, double c2) {
+  const int above = fn_Strength_Class(L, c1);
+  const int below = fn_Strength_Class(L + 1, c2);
   const bool above_strong = above == CLASS_COHESIVE || above == CLASS_ROCK;
   const bool below_strong = below == CLASS_COHESIVE || below == CLASS_ROCK;
   const bool above_weak = above == CLASS_COHESIONLESS || above == CLASS_USER || above == CLASS_ELASTIC;
@@ -167,9 +174,7 @@ double fn_c_At_Layer_Interface(double xv, int k) {
   return c2;
 }
 
-// Interpolation of a profile list with the interface rule (average, or the
-// non-zero side). found is false below the deepest point.
-double fn_Profile_Value(const List<double, MAX_PROFILE_POINTS>& v, double xv, bool& found) {
+double fn_Profile_Value(const List<double, MAX_PROFILE_POINTS>& v, double xv, bool& found, Interface_Rule rule) {
   const Soil_Profile_Record& pp = Profile();
   const int n = Point_Count();
   found = true;
@@ -182,6 +187,7 @@ double fn_Profile_Value(const List<double, MAX_PROFILE_POINTS>& v, double xv, bo
       if (k + 1 <= n && pp.X(k + 1) == pp.X(k)) {
         const double a = v(k), b = v(k + 1);
         if (fn_At_Pile_Tip(xv)) return a;
+        if (rule == LOWER_SIDE) return b;
         if (a < 1.0e-20) return b;
         if (b < 1.0e-20) return a;
         return (a + b) / 2.0;
@@ -194,6 +200,8 @@ double fn_Profile_Value(const List<double, MAX_PROFILE_POINTS>& v, double xv, bo
   found = false;
   return 0.0;
 }
+
+namespace {
 
 // Exact average of a piecewise-linear profile list from the ground surface
 // (depth zg) down to xv, for xv below the surface and within the profile.

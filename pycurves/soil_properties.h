@@ -47,4 +47,21 @@ double fn_Layer_Profile_Value(int L, const List<double, MAX_PROFILE_POINTS>& v, 
 // xv is at the pile tip (the pile length, within 1.0e-6).
 bool fn_At_Pile_Tip(double xv);
 
+// What a profile value takes at a layer interface: the mean of both sides
+// (the non-zero side when one is zero) or the lower side. The pile tip takes
+// the upper value.
+enum Interface_Rule { MEAN_OF_SIDES, LOWER_SIDE };
+// Interpolation of profile list v at xv with the interface rule; found is
+// false below the deepest point.
+double fn_Profile_Value(const List<double, MAX_PROFILE_POINTS>& v, double xv, bool& found,
+                        Interface_Rule rule = MEAN_OF_SIDES);
+
+// The layer whose bottom lies at xv together with the next layer's top
+// (within 1.0e-6); 0 when there is none.
+int fn_Layer_Above_Interface(double xv);
+// Strength at the interface below layer L by the kinds of layers L and L + 1
+// (cohesive, cohesionless, rock, ...): c1 is the upper layer's value at its
+// bottom, c2 the lower layer's at its top. Not for the pile tip.
+double fn_Interface_Strength(int L, double c1, double c2);
+
 }  // namespace ormyx
