@@ -25,7 +25,6 @@ namespace ormyx {
 
 namespace {
 
-constexpr double DEPTH_TOLERANCE = 1.0e-6;
 constexpr const char* SUPPORT_ADDRESS = "support@ormyx.dev";
 
 // Weak rock constants (single precision where the criteria hold them so).
@@ -46,13 +45,6 @@ constexpr double VUGGY_P1_FACTOR = double(0.8f);
 constexpr double VUGGY_SMALL_Y = 1.0e-14;
 
 const Soil_Profile_Record& Profile() { return RS().prob.soil.Soil_Profile_Points; }
-
-int Point_Count() {
-  int n = Profile().i_Number_of_Points;
-  if (n < 0) n = 0;
-  if (n > MAX_PROFILE_POINTS) n = MAX_PROFILE_POINTS;
-  return n;
-}
 
 // An input error block to the run-message file and the report, then recorded.
 template <typename Body>
@@ -290,23 +282,8 @@ void Write_HB_Input_Error_5(double xv, double deepest) {
   Record_Input_Error(5);
 }
 
-void Write_HB_Input_Error_60(double xv) {
-  Write_Line(CH_REPORT);
-  Write_Line(CH_REPORT, Input_Error_Header(60));
-  Write_Line(CH_REPORT);
-  Write_Line(CH_REPORT, "An error was found in the strength of soil input data when interpolating ");
-  Write_Line(CH_REPORT, "to obtain values of cohesion or uniaxial compressive strength.");
-  Write_Line(CH_REPORT, "Problem:  The depth increment between the upper and lower soil depths in a ");
-  Write_Line(CH_REPORT, "layer is zero.  The depth of computation is " + fn_Py_Number(xv));
-  Write_Line(CH_REPORT);
-  Write_Line(CH_REPORT, "Solution:  Examine the program output file to find the depth in question");
-  Write_Line(CH_REPORT, "and correct the soil layer depth values. ");
-  Write_Line(CH_REPORT);
-  Record_Input_Error(60);
-}
-
-
-void Write_HB_Interface_Not_Found(double xv) {
+// The short internal-error block of the rock strength (point and tip unused).
+void Write_HB_Interface_Not_Found(double xv, int, bool) {
   Blank_Lines(CH_REPORT, 2);
   Write_Line(CH_REPORT, "Internal error in function HB_qu (uniaxial compressive strength of rock)");
   Write_Line(CH_REPORT, "The layer interface cannot be located");
@@ -350,39 +327,7 @@ double fn_k_rm(double xv) {
 }
 
 double fn_HB_qu_at_DepthX(double xv) {
-  const Soil_Profile_Record& pp = Profile();
-  const int n = Point_Count();
-  int jbot = 0;
-  for (int k = 2; k <= n; ++k) {
-    if (xv <= pp.X(k) + DEPTH_TOLERANCE) {
-      jbot = k;
-      break;
-    }
-  }
-  if (jbot == 0) {
-    Write_HB_Input_Error_5(xv, n >= 1 ? pp.X(n) : 0.0);
-    return 0.0;
-  }
-  if (std::fabs(xv - pp.X(n)) <= DEPTH_TOLERANCE) return fn_Point_Strength(n);
-  if (!fn_c_At_Interface(xv)) {
-    const double dz = pp.X(jbot) - pp.X(jbot - 1);
-    if (dz <= 0.0) {
-      Write_HB_Input_Error_60(xv);
-      return 0.0;
-    }
-    const double c0 = fn_Point_Strength(jbot - 1), c1 = fn_Point_Strength(jbot);
-    return c0 + (c1 - c0) * (xv - pp.X(jbot - 1)) / dz;
-  }
-  // At an interface (point jbot is the bottom of the upper layer): the rule
-  // of the undrained shear strength, on this column.
-  const int ktop = fn_Layer_Above_Interface(xv);
-  if (ktop == 0 || jbot + 1 > n) {
-    Write_HB_Interface_Not_Found(xv);
-    return 0.0;
-  }
-  const double c1 = fn_Point_Strength(jbot), c2 = fn_Point_Strength(jbot + 1);
-  if (fn_At_Pile_Tip(xv)) return c1;
-  return fn_Interface_Strength(ktop, c1, c2);
+  return fn_Strength_At(xv, {fn_Point_Strength, Write_HB_Input_Error_5, Write_HB_Interface_Not_Found});
 }
 
 void Py_Weak_Rock(int L) {

@@ -56,12 +56,18 @@ enum Interface_Rule { MEAN_OF_SIDES, LOWER_SIDE };
 double fn_Profile_Value(const List<double, MAX_PROFILE_POINTS>& v, double xv, bool& found,
                         Interface_Rule rule = MEAN_OF_SIDES);
 
-// The layer whose bottom lies at xv together with the next layer's top
-// (within 1.0e-6); 0 when there is none.
-int fn_Layer_Above_Interface(double xv);
-// Strength at the interface below layer L by the kinds of layers L and L + 1
-// (cohesive, cohesionless, rock, ...): c1 is the upper layer's value at its
-// bottom, c2 the lower layer's at its top. Not for the pile tip.
-double fn_Interface_Strength(int L, double c1, double c2);
+// A strength column of the profile as fn_Strength_At reads it: the value of
+// profile point k, and the error writers for a depth below the deepest point
+// and for an interface whose layers cannot be located.
+struct Strength_Column {
+  double (*point)(int k);
+  void (*below_profile)(double xv, double deepest);
+  void (*interface_not_found)(double xv, int k, bool tip);
+};
+// Strength at xv read from a column: linear within a layer (input error 60
+// for a layer without thickness), at a layer interface the table by the
+// kinds of the two layers, the upper value at the pile tip. fn_c reads the
+// cohesion column with it.
+double fn_Strength_At(double xv, const Strength_Column& col);
 
 }  // namespace ormyx
