@@ -169,6 +169,8 @@ bool Sand_Wedge_And_Flow(const Py_Point& pt, Sand_Criteria model, const Sand_Ang
     w.Ka_slope = (ca - r) * ca / (ca + r);
   }
 
+  // The wedge; on sloping ground the API criteria count a pile at rest on a
+  // downhill slope as deflecting with it.
   const double y = pt.y_sign;
   const bool same = fn_Deflects_With_Slope(y, s) || (model == SAND_API && y == 0.0 && s > 1.0e-14);
   const double slope_limit = model == SAND_REESE ? 1.0e-15 : 1.0e-10;
