@@ -15,6 +15,7 @@
 #include "pycurves/py_framework.h"
 #include "pycurves/py_models.h"
 #include "pycurves/py_report.h"
+#include "pycurves/sand.h"
 #include "pycurves/soil_properties.h"
 #include "solution/pile_model.h"
 
@@ -25,23 +26,6 @@ namespace {
 constexpr double PI = std::numbers::pi;
 constexpr double K0 = double(0.4f);
 constexpr int CURVE_POINTS = 17;
-
-// Sand factors A and B against z/b, static and cyclic.
-constexpr int TABLE_POINTS = 10;
-constexpr double TABLE_ZB[TABLE_POINTS] = {0.0, 0.5, 1.0, 1.5, 2.0, 2.5, 3.0, 4.0, 5.0, 6.0};
-constexpr double A_STATIC[TABLE_POINTS] = {2.83, 2.48, 2.11, 1.76, 1.48, 1.23, 1.06, 0.90, 0.88, 0.88};
-constexpr double B_STATIC[TABLE_POINTS] = {2.14, 1.83, 1.54, 1.27, 1.05, 0.86, 0.71, 0.53, 0.50, 0.50};
-constexpr double A_CYCLIC[TABLE_POINTS] = {0.75, 0.93, 1.07, 1.11, 1.03, 0.98, 0.94, 0.90, 0.88, 0.88};
-constexpr double B_CYCLIC[TABLE_POINTS] = {0.53, 0.72, 0.83, 0.86, 0.82, 0.77, 0.70, 0.55, 0.55, 0.55};
-
-// Linear interpolation in a table against z/b; the end values beyond its ends.
-double fn_Table_vs_zb(const double (&v)[TABLE_POINTS], double zb) {
-  if (!(zb > TABLE_ZB[0])) return v[0];
-  for (int i = 1; i < TABLE_POINTS; ++i)
-    if (zb <= TABLE_ZB[i])
-      return v[i - 1] + (v[i] - v[i - 1]) * (zb - TABLE_ZB[i - 1]) / (TABLE_ZB[i] - TABLE_ZB[i - 1]);
-  return v[TABLE_POINTS - 1];
-}
 
 // The parameters of one curve.
 struct Silt_Curve {
@@ -111,11 +95,10 @@ double fn_Silt_Input_k(int L, double xv) {
 void Frictional_Resistance(Silt_Curve& cv, double b, double z0, double y_sign) {
   const double s = RS().prob.load.rd_SlopeMinusBatter;
   const double a = std::fabs(s);
-  const double phi = cv.phi, z = cv.z, g = cv.gamma;
-  const double alpha = phi / 2.0, beta = PI / 4.0 + phi / 2.0;
-  const double tp = std::tan(phi), tb = std::tan(beta), ta = std::tan(alpha);
-  const double tbp = std::tan(beta - phi), sb = std::sin(beta), ca = std::cos(alpha);
-  const double Ka = std::pow(std::tan(PI / 4.0 - phi / 2.0), 2);
+  const double phi = cv.phi, g = cv.gamma;
+  Sand_Angles an;
+  Set_Sand_Angles(phi, K0, an);
+  const double tp = std::tan(phi), tb = std::tan(an.beta), Ka = an.Ka;
   // Active coefficient for sloping ground; at a slope equal to the friction
   // angle the root is taken as 0 (its limit).
   double Ka_s = Ka;
@@ -125,20 +108,9 @@ void Frictional_Resistance(Silt_Curve& cv, double b, double z0, double y_sign) {
     Ka_s = (cosa - r) * cosa / (cosa + r);
   }
   double D = 1.0;
-  cv.Pst = g * z *
-           (K0 * z * tp * sb / (tbp * ca) + tb / tbp * (b + z * tb * ta) + K0 * z * tb * (tp * sb - ta) -
-            Ka_s * b);
-  if (a > 1.0e-10) {
-    const bool same = (y_sign > 1.0e-14 && s > 1.0e-14) || (y_sign < 1.0e-14 && s < 1.0e-14);
-    D = same ? 1.0 + std::tan(a) * tb : 1.0 - std::tan(a) * tb;
-    if (D > 1.0e-20) {
-      const double t = std::tan(a) * tb / D;
-      const double f = 4.0 * t * t * t - 3.0 * t * t + 1.0;
-      cv.Pst = g * z *
-               (tb / tbp * (b + z * ta * tb / D) / D - Ka_s * b + f * K0 * z * tp * sb / (ca * tbp) +
-                f * K0 * z * tb * (tp * sb - ta));
-    }
-  }
+  cv.Pst = fn_Sand_Wedge_Pst(an, b, g, cv.z, Ka_s, a > 1.0e-10, a, fn_Deflects_With_Slope(y_sign, s), D);
+  // The powers of tan(beta) as the silt criteria has them (not the products
+  // of the sand models, which can differ in the last bit).
   cv.Psd = (K0 * tp * std::pow(tb, 4) + Ka * (std::pow(tb, 8) - 1.0)) * b * g * z0;
   if (D <= 1.0e-10 && a > 1.0e-10) cv.Pst = cv.Psd;
   cv.Pu_phi = std::fmin(cv.Pst, cv.Psd);
@@ -148,8 +120,8 @@ void Frictional_Resistance(Silt_Curve& cv, double b, double z0, double y_sign) {
 void Curve_Shape(Silt_Curve& cv, double b) {
   const bool cyclic = RS().prob.opt.b_CyclicLoading != L_FALSE;
   const double zb = cv.z / b;
-  cv.A = fn_Table_vs_zb(cyclic ? A_CYCLIC : A_STATIC, zb);
-  cv.B = fn_Table_vs_zb(cyclic ? B_CYCLIC : B_STATIC, zb);
+  cv.A = fn_Reese_A(zb, cyclic);
+  cv.B = fn_Reese_B(zb, cyclic);
   cv.pu = cv.A * cv.Pu_phi + cv.Pu_c;
   cv.ym = b / 60.0;
   cv.pm = 1.5 * (cv.Pu_phi + cv.Pu_c);
@@ -242,8 +214,7 @@ void Report_Silt_Curve(const Py_Point& pt, const Silt_Curve& cv) {
   Py_Report_Value("yu = 3b/80", cv.yu, 5, len);
   Py_Report_Value("Pu,c", cv.Pu_c, 3, fpl);
   Py_Report_Value("Pu,phi", cv.Pu_phi, 3, fpl);
-  Py_Report_Value("p-multiplier", pt.pm, 5);
-  Py_Report_Value("y-multiplier", pt.ym, 5);
+  Py_Report_Multipliers(pt.pm, pt.ym);
   Py_Plot_Line_7(pt.xv, CURVE_POINTS,
                  us ? "Line 7:  p-y curve depth in cemented silt (in), no. p-y points on curve no. "
                     : "Line 7:  p-y curve depth in cemented silt (m), no. p-y points on curve no. ",
@@ -271,7 +242,6 @@ void Py_Cemented_Silt(int L) {
   const int iunits = s.prob.opt.IUNITS;
   const bool cyclic = s.prob.opt.b_CyclicLoading != L_FALSE;
   const double theta = std::fabs(s.prob.load.rd_SlopeMinusBatter);
-  const double h = pmod.rd_h;
   double pu_prev = 0.0;
   Py_Point pt;
   Silt_Curve cv;
@@ -358,15 +328,9 @@ void Py_Cemented_Silt(int L) {
 
     // Layer resistance: trapezoids of pu node to node, and pu down to the
     // layer bottom below the last node.
-    double& R = py.rd_LayerResistance(L);
-    if (pt.first)
-      R = 0.0;
-    else
-      R += (pu_prev + cv.pu) * h / 2.0;
-    if (pt.last) R += cv.pu * (soil.XLayerBottom(L) - pt.x);
-    if (soil.rd_GroundSurfaceDepth < -1.0e-5 && L == 1)
+    double& R = Py_Sum_Layer_Resistance(pt, cv.pu, pu_prev);
+    if (fn_Py_Ground_Above_Head(L))
       R = (3.0 * cv.c * b + cv.pu) / 2.0 * (soil.XLayerBottom(1) - soil.XLayerTop(1));
-    pu_prev = cv.pu;
   }
 }
 
@@ -386,13 +350,11 @@ double fn_Cemented_Silt_Equivalent_Depth(int L, double Ftot) {
   const double z0 = xv - s.prob.soil.rd_GroundSurfaceDepth;
   const bool cyclic = s.prob.opt.b_CyclicLoading != L_FALSE;
 
-  const double alpha = phi / 2.0, beta = PI / 4.0 + phi / 2.0;
-  const double tb = std::tan(beta), ta = std::tan(alpha), tp = std::tan(phi);
-  const double Ka = std::pow(std::tan(PI / 4.0 - phi / 2.0), 2), Kp = tb * tb;
-  const double C1 = tb * (ta * Kp + (std::sin(beta) * (1.0 / std::cos(alpha) + 1.0) * tp - ta) * K0);
-  const double C2 = Kp - Ka;
-  const double C3 = Kp * Kp * (Kp + K0 * tp) - Ka;
-  const double zr = (C3 - C2) * b / C1;
+  Sand_Angles an;
+  Set_Sand_Angles(phi, K0, an);
+  Sand_Depth_Constants dc;
+  Set_Sand_Depth_Constants(an, b, dc);
+  const double C1 = dc.C1, C2 = dc.C2, C3 = dc.C3, zr = dc.zr;
   const double dz = zr / 500.0;
   // Resistance per unit length of the silt half-space at depth z, summed by
   // the rectangle rule until it holds Ftot.
@@ -400,7 +362,7 @@ double fn_Cemented_Silt_Equivalent_Depth(int L, double Ftot) {
   if (std::isfinite(dz) && dz > 0.0) {
     for (int i = 1; i <= 500; ++i) {
       const double z = i * dz, zb = z / b;
-      const double A = fn_Table_vs_zb(cyclic ? A_CYCLIC : A_STATIC, zb);
+      const double A = fn_Reese_A(zb, cyclic);
       const double q = (g * b + 0.5 * c) * z + A * g * b * b * (C1 * zb * zb + C2 * zb) + 3.0 * b * c;
       F_prev = F;
       F += q * dz;

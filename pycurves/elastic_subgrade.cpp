@@ -19,8 +19,7 @@ void Report_Elastic_Subgrade_Curve(const Py_Point& pt, double Es) {
   Py_Report_Depth_Lines(pt.L, pt.xv, pt.z0, 10);
   Py_Report_Value("Shaft Diameter", pt.b, 3, fn_Py_Length_Unit());
   Py_Report_Value("Elastic Subgrade Modulus", Es, 3, fn_Py_Stress_Unit());
-  Py_Report_Value("p-multiplier", pt.pm, 5);
-  Py_Report_Value("y-multiplier", pt.ym, 5);
+  Py_Report_Multipliers(pt.pm, pt.ym);
   Py_Plot_Line_7(pt.xv, CURVE_POINTS,
                  "Line 7:  p-y curve depth in elastic subgrade soil, no. p-y points on curve no. ", pt.k);
   Py_Report_Curve_Heading();

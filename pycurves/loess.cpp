@@ -48,8 +48,7 @@ void Report_Loess_Curve(const Py_Point& pt, const Loess_Curve& cv) {
   Py_Report_Value("p_u0", cv.pu0, 3, fn_Py_Stress_Unit());
   Py_Report_Value("p_u", cv.pu, 3, fpl);
   Py_Report_Value("Number of Cycles of Loading", cv.N, 0, "cycles");
-  Py_Report_Value("p-multiplier", pt.pm, 5);
-  Py_Report_Value("y-multiplier", pt.ym, 5);
+  Py_Report_Multipliers(pt.pm, pt.ym);
   Py_Plot_Line_7(pt.xv, CURVE_POINTS,
                  "Line 7:  p-y curve depth in Piedmont residual soil, no. p-y points on curve no. ", pt.k);
   Py_Report_Curve_Heading();

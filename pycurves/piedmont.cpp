@@ -90,8 +90,7 @@ void Report_Piedmont_Curve(const Py_Point& pt, int test, double v, double Ei) {
     default: break;
   }
   Py_Report_Value("Initial p-y Modulus from Field Tests", Ei, 3, fn_Py_Unit_Weight_Unit());
-  Py_Report_Value("p-multiplier", pt.pm, 5);
-  Py_Report_Value("y-multiplier", pt.ym, 5);
+  Py_Report_Multipliers(pt.pm, pt.ym);
   Py_Plot_Line_7(pt.xv, CURVE_POINTS,
                  "Line 7:  p-y curve depth in Piedmont residual soil, no. p-y points on curve no. ", pt.k);
   Py_Report_Curve_Heading("---------------   ---------------");

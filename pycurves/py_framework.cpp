@@ -253,4 +253,18 @@ void Py_Store_Soil_Force(const Py_Point& pt) {
   pm.rd_SoilForce(pt.k) = pt.ys * pm.rd_SoilModulus(pt.k) + fn_Case_Distributed_Load(pt.k, pt.x);
 }
 
+double& Py_Sum_Layer_Resistance(const Py_Point& pt, double r, double& r_prev) {
+  Run_State& s = RS();
+  double& R = s.py.rd_LayerResistance(pt.L);
+  if (pt.first)
+    R = 0.0;
+  else
+    R += (r_prev + r) * s.sol.pile.rd_h / 2.0;
+  if (pt.last) R += r * (s.prob.soil.XLayerBottom(pt.L) - pt.x);
+  r_prev = r;
+  return R;
+}
+
+bool fn_Py_Ground_Above_Head(int L) { return RS().prob.soil.rd_GroundSurfaceDepth < -1.0e-5 && L == 1; }
+
 }  // namespace ormyx

@@ -91,6 +91,14 @@ double fn_Effective_Depth(const Py_Point& pt, Equivalent_Depth_Rule rule);
 // Under soil movement: rd_SoilForce = ys * rd_SoilModulus + distributed load.
 void Py_Store_Soil_Force(const Py_Point& pt);
 
+// Layer resistance for the layered-soil correction: trapezoids of the
+// resistance r node to node, and r down to the layer bottom below the last
+// node; r_prev carries r from point to point. Returns the layer's sum.
+double& Py_Sum_Layer_Resistance(const Py_Point& pt, double r, double& r_prev);
+// Layer 1 with the ground surface above the pile head: the models then take
+// the whole layer's resistance from its values at the top and at this point.
+bool fn_Py_Ground_Above_Head(int L);
+
 // A node whose relative deflection lies near a model's small-deflection
 // threshold, where the model's modulus jumps, can alternate between the two
 // branches for ever (with a period of two passes or more). Records the branch

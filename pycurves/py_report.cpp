@@ -76,6 +76,23 @@ void Py_Report_Slope_Lines() {
   Py_Report_Value("Effective Slope", fn_Degrees(ld.rd_SlopeMinusBatter), 3, "deg.");
 }
 
+void Py_Report_Multipliers(double p_mult, double y_mult) {
+  Py_Report_Value("p-multiplier", p_mult, 5);
+  Py_Report_Value("y-multiplier", y_mult, 5);
+}
+
+void Py_Report_Depth_Note(bool rock_above) {
+  Write_Line(CH_REPORT);
+  if (rock_above) {
+    Write_Line(CH_REPORT, "This layer is below one or more layers of rock.  In this case, the ");
+    Write_Line(CH_REPORT, "layering correction is not used and the true depth below the ground ");
+    Write_Line(CH_REPORT, "surface is used when computing the p-y curve.  ");
+  } else {
+    Write_Line(CH_REPORT, "This p-y curve is computed using the equivalent depth.");
+  }
+  Write_Line(CH_REPORT);
+}
+
 void Py_Report_Curve_Heading(std::string_view rule) {
   Write_Line(CH_REPORT);
   Put(CH_REPORT, "     y, " + fn_Py_Length_Unit());

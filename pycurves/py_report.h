@@ -36,6 +36,11 @@ void Py_Report_Integer(std::string_view label, long long v, int w);
 void Py_Report_Depth_Lines(int L, double xv, double z0, int layer_width);
 // "Ground Slope Angle", "Pile Batter" and "Effective Slope" in degrees.
 void Py_Report_Slope_Lines();
+// "p-multiplier" and "y-multiplier" of the curve.
+void Py_Report_Multipliers(double p_mult, double y_mult);
+// Between empty lines, the depth a sand curve uses: the true depth below
+// layers of rock, else the equivalent depth.
+void Py_Report_Depth_Note(bool rock_above);
 
 // Column heading "y, <length>" / "p, <force per length>" and the rule.
 void Py_Report_Curve_Heading(std::string_view rule = "----------------    -----------------");

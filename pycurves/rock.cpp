@@ -25,7 +25,6 @@ namespace ormyx {
 
 namespace {
 
-constexpr double DEPTH_TOLERANCE = 1.0e-6;
 constexpr const char* SUPPORT_ADDRESS = "support@ormyx.dev";
 
 // Weak rock constants (single precision where the criteria hold them so).
@@ -46,46 +45,6 @@ constexpr double VUGGY_P1_FACTOR = double(0.8f);
 constexpr double VUGGY_SMALL_Y = 1.0e-14;
 
 const Soil_Profile_Record& Profile() { return RS().prob.soil.Soil_Profile_Points; }
-
-int Point_Count() {
-  int n = Profile().i_Number_of_Points;
-  if (n < 0) n = 0;
-  if (n > MAX_PROFILE_POINTS) n = MAX_PROFILE_POINTS;
-  return n;
-}
-
-// What a profile value takes at a layer interface.
-enum Interface_Rule { MEAN_OF_SIDES, LOWER_SIDE };
-
-// Profile interpolation of list v at xv; found is false below the deepest
-// point. At an interface: the pile tip takes the upper value; otherwise the
-// mean of both sides (the non-zero side when one is zero) or the lower side.
-double fn_Rock_Profile_Value(const List<double, MAX_PROFILE_POINTS>& v, double xv, Interface_Rule rule,
-                             bool& found) {
-  const Soil_Profile_Record& pp = Profile();
-  const int n = Point_Count();
-  found = true;
-  for (int k = 2; k <= n; ++k) {
-    if (!(xv <= pp.X(k))) continue;
-    if (xv == pp.X(n)) return v(k);
-    if (pp.X(k - 1) < xv && xv < pp.X(k))
-      return v(k - 1) + (v(k) - v(k - 1)) * (xv - pp.X(k - 1)) / (pp.X(k) - pp.X(k - 1));
-    if (xv == pp.X(k)) {
-      if (k + 1 <= n && pp.X(k + 1) == pp.X(k)) {
-        const double a = v(k), b = v(k + 1);
-        if (fn_At_Pile_Tip(xv)) return a;
-        if (rule == LOWER_SIDE) return b;
-        if (a < 1.0e-20) return b;
-        if (b < 1.0e-20) return a;
-        return (a + b) / 2.0;
-      }
-      return v(k);
-    }
-    return v(k - 1);  // at or above the top of the profile
-  }
-  found = false;
-  return 0.0;
-}
 
 // An input error block to the run-message file and the report, then recorded.
 template <typename Body>
@@ -236,8 +195,7 @@ void Report_Weak_Rock_Curve(const Py_Point& pt, const Weak_Rock_Curve& cv) {
   Py_Report_Value("Yu", 3.0 * pt.b / 80.0, 5, len);
   Py_Report_Value("Yrm", cv.yrm, 5, len);
   Py_Report_Field("Y_A", fmt::E(cv.yA, 12, 5), len);
-  Py_Report_Value("p-multiplier", pt.pm, 5);
-  Py_Report_Value("y-multiplier", pt.ym, 5);
+  Py_Report_Multipliers(pt.pm, pt.ym);
   Py_Plot_Line_7(pt.xv, CURVE_POINTS, "Line 7:  p-y curve depth in weak rock, no. p-y points on curve no. ",
                  pt.k);
   Py_Report_Curve_Heading();
@@ -271,8 +229,7 @@ void Report_Vuggy_Curve(const Py_Point& pt, const Vuggy_Curve& cv) {
   Py_Report_Depth_Lines(pt.L, pt.xv, pt.z0, 12);
   Py_Report_Value("Shaft Diameter", pt.b, 3, fn_Py_Length_Unit());
   Py_Report_Value("Uniaxial Compressive Strength", cv.qu, 3, fn_Py_Stress_Unit());
-  Py_Report_Value("p-multiplier", pt.pm, 5);
-  Py_Report_Value("y-multiplier", pt.ym, 5);
+  Py_Report_Multipliers(pt.pm, pt.ym);
   Py_Plot_Line_7(pt.xv, CURVE_POINTS,
                  "Line 7:  p-y curve depth in vuggy limestone, no. p-y points on curve no. ", pt.k);
   Py_Report_Curve_Heading("---------------   ---------------");
@@ -292,21 +249,6 @@ void Report_Vuggy_Curve(const Py_Point& pt, const Vuggy_Curve& cv) {
 double fn_Point_Strength(int k) {
   const Soil_Profile_Record& pp = Profile();
   return fn_Layer_Keyword((k + 1) / 2) == "MassRock" ? pp.rd_MassRock_qu(k) : pp.rd_c(k);
-}
-
-// Kind of layer L at an interface, as the interface table of the strength
-// tells them apart (1 cohesive, 2 cohesionless, 3 rock, 4 user input,
-// 5 elastic subgrade, 0 other).
-int fn_Interface_Class(int L, double c_point) {
-  const std::string_view kw = fn_Layer_Keyword(L);
-  if (kw == "SoftClay" || kw == "StfClyBW" || kw == "StfClyAW" || kw == "StfClyAK" || kw == "SoftClyJ")
-    return 1;
-  if (kw == "Sand" || kw == "API Sand" || kw == "Liq Sand" || kw == "KS Loess") return 2;
-  if (kw == "WeakRock" || kw == "Vuggy LS" || kw == "MassRock") return 3;
-  if (kw == "User p-y") return 4;
-  if (kw == "Cem Silt") return c_point > 0.0 ? 1 : 2;
-  if (kw == "Elast SG") return 5;
-  return 0;
 }
 
 void Write_HB_Input_Error_5(double xv, double deepest) {
@@ -340,23 +282,8 @@ void Write_HB_Input_Error_5(double xv, double deepest) {
   Record_Input_Error(5);
 }
 
-void Write_HB_Input_Error_60(double xv) {
-  Write_Line(CH_REPORT);
-  Write_Line(CH_REPORT, Input_Error_Header(60));
-  Write_Line(CH_REPORT);
-  Write_Line(CH_REPORT, "An error was found in the strength of soil input data when interpolating ");
-  Write_Line(CH_REPORT, "to obtain values of cohesion or uniaxial compressive strength.");
-  Write_Line(CH_REPORT, "Problem:  The depth increment between the upper and lower soil depths in a ");
-  Write_Line(CH_REPORT, "layer is zero.  The depth of computation is " + fn_Py_Number(xv));
-  Write_Line(CH_REPORT);
-  Write_Line(CH_REPORT, "Solution:  Examine the program output file to find the depth in question");
-  Write_Line(CH_REPORT, "and correct the soil layer depth values. ");
-  Write_Line(CH_REPORT);
-  Record_Input_Error(60);
-}
-
-
-void Write_HB_Interface_Not_Found(double xv) {
+// The short internal-error block of the rock strength (point and tip unused).
+void Write_HB_Interface_Not_Found(double xv, int, bool) {
   Blank_Lines(CH_REPORT, 2);
   Write_Line(CH_REPORT, "Internal error in function HB_qu (uniaxial compressive strength of rock)");
   Write_Line(CH_REPORT, "The layer interface cannot be located");
@@ -385,7 +312,7 @@ void Write_Massive_Rock_Not_Available(int L) {
 
 double fn_RQD(double xv) {
   bool found = false;
-  const double v = fn_Rock_Profile_Value(Profile().rd_RQD, xv, MEAN_OF_SIDES, found);
+  const double v = fn_Profile_Value(Profile().rd_RQD, xv, found);
   if (!found) {
     Write_Input_Error_31(xv);
     return 0.0;
@@ -396,60 +323,11 @@ double fn_RQD(double xv) {
 
 double fn_k_rm(double xv) {
   bool found = false;
-  return fn_Rock_Profile_Value(Profile().rd_Epsilon50, xv, LOWER_SIDE, found);
+  return fn_Profile_Value(Profile().rd_Epsilon50, xv, found, LOWER_SIDE);
 }
 
 double fn_HB_qu_at_DepthX(double xv) {
-  const Soil_Records& soil = RS().prob.soil;
-  const Soil_Profile_Record& pp = Profile();
-  const int n = Point_Count();
-  int jbot = 0;
-  for (int k = 2; k <= n; ++k) {
-    if (xv <= pp.X(k) + DEPTH_TOLERANCE) {
-      jbot = k;
-      break;
-    }
-  }
-  if (jbot == 0) {
-    Write_HB_Input_Error_5(xv, n >= 1 ? pp.X(n) : 0.0);
-    return 0.0;
-  }
-  if (std::fabs(xv - pp.X(n)) <= DEPTH_TOLERANCE) return fn_Point_Strength(n);
-  if (!fn_c_At_Interface(xv)) {
-    const double dz = pp.X(jbot) - pp.X(jbot - 1);
-    if (dz <= 0.0) {
-      Write_HB_Input_Error_60(xv);
-      return 0.0;
-    }
-    const double c0 = fn_Point_Strength(jbot - 1), c1 = fn_Point_Strength(jbot);
-    return c0 + (c1 - c0) * (xv - pp.X(jbot - 1)) / dz;
-  }
-  // At an interface: point jbot is the bottom of the upper layer.
-  int ktop = 0;
-  for (int L = 1; L + 1 <= fn_Layer_Count(); ++L) {
-    if (std::fabs(xv - soil.XLayerBottom(L)) < DEPTH_TOLERANCE &&
-        std::fabs(xv - soil.XLayerTop(L + 1)) < DEPTH_TOLERANCE) {
-      ktop = L;
-      break;
-    }
-  }
-  if (ktop == 0 || jbot + 1 > n) {
-    Write_HB_Interface_Not_Found(xv);
-    return 0.0;
-  }
-  const double c1 = fn_Point_Strength(jbot), c2 = fn_Point_Strength(jbot + 1);
-  if (fn_At_Pile_Tip(xv)) return c1;
-  const int above = fn_Interface_Class(ktop, c1), below = fn_Interface_Class(ktop + 1, c2);
-  const bool above_strong = above == 1 || above == 3, below_strong = below == 1 || below == 3;
-  const bool above_weak = above == 2 || above == 4 || above == 5;
-  const bool below_weak = below == 2 || below == 4 || below == 5;
-  if (above == 1 && below == 3) return (2.0 * c1 + c2) / 2.0;
-  if (above == 3 && below == 1) return (2.0 * c2 + c1) / 2.0;
-  if (above_strong && below_strong) return (c1 + c2) / 2.0;
-  if (above_strong && below_weak) return c1;
-  if (above_weak && below_strong) return c2;
-  // A pair without a rule: the lower layer owns the interface node.
-  return c2;
+  return fn_Strength_At(xv, {fn_Point_Strength, Write_HB_Input_Error_5, Write_HB_Interface_Not_Found});
 }
 
 void Py_Weak_Rock(int L) {

@@ -112,14 +112,47 @@ void Set_Sand_Angles(double phi, double K0, Sand_Angles& an) {
   an.Kp = tb * tb;
 }
 
+bool fn_Deflects_With_Slope(double y, double s) {
+  return (y > 1.0e-14 && s > 1.0e-14) || (y < 1.0e-14 && s < 1.0e-14);
+}
+
+double fn_Sand_Wedge_Pst(const Sand_Angles& an, double b, double gamma, double z, double Kas, bool sloping,
+                         double a, bool same, double& D) {
+  const double phi = an.phi, alpha = an.alpha, beta = an.beta, K0 = an.K0;
+  const double tphi = std::tan(phi), talpha = std::tan(alpha), tbeta = std::tan(beta);
+  const double sbeta = std::sin(beta), calpha = std::cos(alpha), tbmp = std::tan(beta - phi);
+  D = 1.0;
+  double Pst = gamma * z *
+               (K0 * z * tphi * sbeta / (tbmp * calpha) + tbeta / tbmp * (b + z * tbeta * talpha) +
+                K0 * z * tbeta * (tphi * sbeta - talpha) - Kas * b);
+  if (sloping) {
+    const double tt = std::tan(a) * tbeta;
+    D = same ? 1.0 + tt : 1.0 - tt;
+    if (D > 1.0e-20) {
+      const double t = tt / D;
+      const double f = 4.0 * t * t * t - 3.0 * t * t + 1.0;
+      Pst = gamma * z *
+            (tbeta / tbmp * (b + z * talpha * tbeta / D) / D - Kas * b +
+             f * K0 * z * tphi * sbeta / (calpha * tbmp) + f * K0 * z * tbeta * (tphi * sbeta - talpha));
+    }
+  }
+  return Pst;
+}
+
+void Set_Sand_Depth_Constants(const Sand_Angles& an, double b, Sand_Depth_Constants& dc) {
+  const double ta = std::tan(an.alpha), tb = std::tan(an.beta), tphi = std::tan(an.phi);
+  dc.C1 = tb * (ta * an.Kp + (std::sin(an.beta) * (1.0 / std::cos(an.alpha) + 1.0) * tphi - ta) * an.K0);
+  dc.C2 = an.Kp - an.Ka;
+  dc.C3 = an.Kp * an.Kp * (an.Kp + an.K0 * tphi) - an.Ka;
+  dc.zr = (dc.C3 - dc.C2) * b / dc.C1;
+}
+
 bool Sand_Wedge_And_Flow(const Py_Point& pt, Sand_Criteria model, const Sand_Angles& an,
                          double gamma, double z, Sand_Wedge& w) {
   const double s = RS().prob.load.rd_SlopeMinusBatter;
   const double a = std::fabs(s);
-  const double phi = an.phi, alpha = an.alpha, beta = an.beta, K0 = an.K0, Ka = an.Ka;
+  const double phi = an.phi, K0 = an.K0, Ka = an.Ka;
   const double b = pt.b;
-  const double tphi = std::tan(phi), talpha = std::tan(alpha), tbeta = std::tan(beta);
-  const double sbeta = std::sin(beta), calpha = std::cos(alpha), tbmp = std::tan(beta - phi);
 
   // Active coefficient for sloping ground. In layers below the first the
   // test matters only where the square root is needed, on sloping ground.
@@ -135,35 +168,18 @@ bool Sand_Wedge_And_Flow(const Py_Point& pt, Sand_Criteria model, const Sand_Ang
     const double r = std::sqrt(root);
     w.Ka_slope = (ca - r) * ca / (ca + r);
   }
-  const double Kas = w.Ka_slope;
 
-  // Level-ground wedge.
-  w.D = 1.0;
-  w.Pst = gamma * z *
-          (K0 * z * tphi * sbeta / (tbmp * calpha) + tbeta / tbmp * (b + z * tbeta * talpha) +
-           K0 * z * tbeta * (tphi * sbeta - talpha) - Kas * b);
-
-  // Sloping ground: the wedge depends on whether the pile deflects the same
-  // way as the effective slope or against it.
+  // The wedge; on sloping ground the API criteria count a pile at rest on a
+  // downhill slope as deflecting with it.
+  const double y = pt.y_sign;
+  const bool same = fn_Deflects_With_Slope(y, s) || (model == SAND_API && y == 0.0 && s > 1.0e-14);
   const double slope_limit = model == SAND_REESE ? 1.0e-15 : 1.0e-10;
-  if (a > slope_limit) {
-    const double y = pt.y_sign;
-    bool same = (y > 1.0e-14 && s > 1.0e-14) || (y < 1.0e-14 && s < 1.0e-14);
-    if (model == SAND_API && y == 0.0 && s > 1.0e-14) same = true;
-    const double tt = std::tan(a) * tbeta;
-    w.D = same ? 1.0 + tt : 1.0 - tt;
-    if (w.D > 1.0e-20) {
-      const double t = tt / w.D;
-      const double f = 4.0 * t * t * t - 3.0 * t * t + 1.0;
-      w.Pst = gamma * z *
-              (tbeta / tbmp * (b + z * talpha * tbeta / w.D) / w.D - Kas * b +
-               f * K0 * z * tphi * sbeta / (calpha * tbmp) + f * K0 * z * tbeta * (tphi * sbeta - talpha));
-    }
-  }
+  w.Pst = fn_Sand_Wedge_Pst(an, b, gamma, z, w.Ka_slope, a > slope_limit, a, same, w.D);
 
   // Flow around the pile, always with the level-ground Ka: at the true depth,
   // except in the API criteria on sloping ground.
   const double zd = (model == SAND_API && a > 1.0e-10) ? z : pt.z0;
+  const double tbeta = std::tan(an.beta), tphi = std::tan(an.phi);
   const double tb2 = tbeta * tbeta, tb4 = tb2 * tb2, tb8 = tb4 * tb4;
   w.Psd = (K0 * tphi * tb4 + Ka * (tb8 - 1.0)) * b * gamma * zd;
 
@@ -215,11 +231,9 @@ double fn_Sand_Equivalent_Depth(int L, double Ftot) {
   const bool cyclic = s.prob.opt.b_CyclicLoading != L_FALSE;
   Sand_Angles an;
   Set_Sand_Angles(phi, fn_Sand_K0(fn_Layer_Keyword_Is(L, "API Sand") ? SAND_API : SAND_REESE), an);
-  const double ta = std::tan(an.alpha), tb = std::tan(an.beta), tphi = std::tan(phi);
-  const double C1 = tb * (ta * an.Kp + (std::sin(an.beta) * (1.0 / std::cos(an.alpha) + 1.0) * tphi - ta) * an.K0);
-  const double C2 = an.Kp - an.Ka;
-  const double C3 = an.Kp * an.Kp * (an.Kp + an.K0 * tphi) - an.Ka;
-  const double zr = (C3 - C2) * b / C1;
+  Sand_Depth_Constants dc;
+  Set_Sand_Depth_Constants(an, b, dc);
+  const double C1 = dc.C1, C2 = dc.C2, C3 = dc.C3, zr = dc.zr;
   // A sand without friction or a pile without width offers no resistance:
   // no depth can hold the layers above, so the layer keeps its own top.
   if (!(zr > 0.0) || !std::isfinite(zr)) return 0.0;

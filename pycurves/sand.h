@@ -41,6 +41,23 @@ struct Sand_Wedge {
 bool Sand_Wedge_And_Flow(const Py_Point& pt, Sand_Criteria model, const Sand_Angles& an,
                          double gamma, double z, Sand_Wedge& w);
 
+// Whether the pile deflection y points the way of the effective slope s.
+bool fn_Deflects_With_Slope(double y, double s);
+
+// Wedge resistance Pst at effective depth z with the active coefficient Kas.
+// On sloping ground (slope angle a) the wedge depends on whether the pile
+// deflects with the slope (same) or against it; D is the slope divisor,
+// 1 on level ground.
+double fn_Sand_Wedge_Pst(const Sand_Angles& an, double b, double gamma, double z, double Kas, bool sloping,
+                         double a, bool same, double& D);
+
+// Constants of the wedge resistance against depth used by the equivalent
+// depths, and the depth zr where the wedge meets the flow around the pile.
+struct Sand_Depth_Constants {
+  double C1 = 0.0, C2 = 0.0, C3 = 0.0, zr = 0.0;
+};
+void Set_Sand_Depth_Constants(const Sand_Angles& an, double b, Sand_Depth_Constants& dc);
+
 // Tables of the Reese criteria against z / b (linear, held at both ends).
 double fn_Reese_A(double zb, bool cyclic);
 double fn_Reese_B(double zb, bool cyclic);

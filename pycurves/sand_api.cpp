@@ -77,17 +77,8 @@ void Report_API_Curve(const Py_Point& pt, const API_Curve& cv, bool rock_above) 
   Py_Report_Value("Pus", cv.Pus, 3, fpl);
   Py_Report_Value("Pud", cv.Pud, 3, fpl);
   Py_Report_Value("Pu", cv.Pu, 3, fpl);
-  Py_Report_Value("p-multiplier", pt.pm, 5);
-  Py_Report_Value("y-multiplier", pt.ym, 5);
-  Write_Line(CH_REPORT);
-  if (rock_above) {
-    Write_Line(CH_REPORT, "This layer is below one or more layers of rock.  In this case, the ");
-    Write_Line(CH_REPORT, "layering correction is not used and the true depth below the ground ");
-    Write_Line(CH_REPORT, "surface is used when computing the p-y curve.  ");
-  } else {
-    Write_Line(CH_REPORT, "This p-y curve is computed using the equivalent depth.");
-  }
-  Write_Line(CH_REPORT);
+  Py_Report_Multipliers(pt.pm, pt.ym);
+  Py_Report_Depth_Note(rock_above);
   Py_Plot_Line_7(pt.xv, CURVE_POINTS, "Line 7:  p-y curve depth in API sand, no. p-y points on curve no. ", pt.k);
   Py_Report_Curve_Heading();
 
@@ -116,7 +107,6 @@ void Py_API_Sand(int L) {
   Py_State& py = s.py;
   Pile_Model& pile = s.sol.pile;
   const Soil_Records& soil = s.prob.soil;
-  const double h = pile.rd_h;
   const double slope = std::fabs(s.prob.load.rd_SlopeMinusBatter);
   double r_prev = 0.0;
   Py_Point pt;
@@ -178,15 +168,8 @@ void Py_API_Sand(int L) {
     // Layer resistance: the curve's p at y = 3b/80, in trapezoids node to
     // node and down to the layer bottom below the last node.
     const double r = fn_API_p(cv, 3.0 * b / 80.0);
-    double& R = py.rd_LayerResistance(L);
-    if (pt.first)
-      R = 0.0;
-    else
-      R += (r_prev + r) * h / 2.0;
-    if (pt.last) R += r * (soil.XLayerBottom(L) - pt.x);
-    if (soil.rd_GroundSurfaceDepth < -1.0e-5 && L == 1)
-      R = r / 2.0 * (soil.XLayerBottom(1) - soil.XLayerTop(1));
-    r_prev = r;
+    double& R = Py_Sum_Layer_Resistance(pt, r, r_prev);
+    if (fn_Py_Ground_Above_Head(L)) R = r / 2.0 * (soil.XLayerBottom(1) - soil.XLayerTop(1));
   }
 }
 

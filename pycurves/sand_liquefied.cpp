@@ -105,8 +105,7 @@ void Report_Liquefied_Curve(const Py_Point& pt, const Liquefied_Curve& cv) {
   Py_Report_Value("Pd", cv.Pd, 5);
   Py_Report_Value("Upper limit Pu", cv.Pu, 3, fn_Py_Force_Per_Length_Unit());
   Py_Report_Value("Yu", cv.yu, 5, len);
-  Py_Report_Value("p-multiplier", pt.pm, 5);
-  Py_Report_Value("y-multiplier", pt.ym, 5);
+  Py_Report_Multipliers(pt.pm, pt.ym);
   if (pt.L >= 2) {
     Write_Line(CH_REPORT);
     Write_Line(CH_REPORT, "The depth of the p-y curve was equated to the initial vertical stress divided");
@@ -135,7 +134,6 @@ void Py_Liquefied_Sand(int L) {
   Py_State& py = s.py;
   Pile_Model& pile = s.sol.pile;
   const Soil_Records& soil = s.prob.soil;
-  const double h = pile.rd_h;
   double r_prev = 0.0;
   Py_Point pt;
   Liquefied_Curve cv;
@@ -181,20 +179,14 @@ void Py_Liquefied_Sand(int L) {
     // top layer from the cap at the surface to this one. Each value is also
     // kept in the copy the layered-soil correction falls back on.
     const double r = cv.Pd * cv.Pu;
-    double& R = py.rd_LayerResistance(L);
-    if (pt.first)
-      R = 0.0;
-    else
-      R += (r_prev + r) * h / 2.0;
-    if (pt.last) R += r * (soil.XLayerBottom(L) - pt.x);
-    if (soil.rd_GroundSurfaceDepth < -1.0e-5 && L == 1) {
+    double& R = Py_Sum_Layer_Resistance(pt, r, r_prev);
+    if (fn_Py_Ground_Above_Head(L)) {
       Liquefied_Curve top = cv;
       double Pu_top = 0.0, yu_top = 0.0;
       Set_Liquefied_Factors(0.0, top, Pu_top, yu_top);
       R = (cv.Pd * Pu_top * kN_m_to_fpl + r) / 2.0 * (soil.XLayerBottom(1) - soil.XLayerTop(1));
     }
     py.rd_LiquefiedLayerResistance(L) = R;
-    r_prev = r;
   }
 }
 

@@ -207,17 +207,8 @@ void Report_Reese_Curve(const Py_Point& pt, const Reese_Curve& cv, bool rock_abo
   Py_Report_Value("Yu = 3b/80", cv.yu, 4, len);
   Py_Report_Value("Pu = A Ps", cv.pu, 3, fpl);
   Py_Report_Value("Es,lim", cv.kz, 3, stress);
-  Py_Report_Value("p-multiplier", pt.pm, 5);
-  Py_Report_Value("y-multiplier", pt.ym, 5);
-  Write_Line(CH_REPORT);
-  if (rock_above) {
-    Write_Line(CH_REPORT, "This layer is below one or more layers of rock.  In this case, the ");
-    Write_Line(CH_REPORT, "layering correction is not used and the true depth below the ground ");
-    Write_Line(CH_REPORT, "surface is used when computing the p-y curve.  ");
-  } else {
-    Write_Line(CH_REPORT, "This p-y curve is computed using the equivalent depth.");
-  }
-  Write_Line(CH_REPORT);
+  Py_Report_Multipliers(pt.pm, pt.ym);
+  Py_Report_Depth_Note(rock_above);
   switch (cv.shape) {
     case SHAPE_NORMAL:
       Write_Line(CH_REPORT, "This curve has the normal shape for a Reese sand p-y curve where Yk < Ym < Yu.");
@@ -283,7 +274,6 @@ void Py_Reese_Sand(int L) {
   Py_State& py = s.py;
   Pile_Model& pile = s.sol.pile;
   const Soil_Records& soil = s.prob.soil;
-  const double h = pile.rd_h;
   double pu_prev = 0.0;
   Py_Point pt;
   Reese_Curve cv;
@@ -337,15 +327,8 @@ void Py_Reese_Sand(int L) {
 
     // Layer resistance: trapezoids of pu node to node, and pu down to the
     // layer bottom below the last node.
-    double& R = py.rd_LayerResistance(L);
-    if (pt.first)
-      R = 0.0;
-    else
-      R += (pu_prev + cv.pu) * h / 2.0;
-    if (pt.last) R += cv.pu * (soil.XLayerBottom(L) - pt.x);
-    if (soil.rd_GroundSurfaceDepth < -1.0e-5 && L == 1)
-      R = cv.pu / 2.0 * (soil.XLayerBottom(1) - soil.XLayerTop(1));
-    pu_prev = cv.pu;
+    double& R = Py_Sum_Layer_Resistance(pt, cv.pu, pu_prev);
+    if (fn_Py_Ground_Above_Head(L)) R = cv.pu / 2.0 * (soil.XLayerBottom(1) - soil.XLayerTop(1));
   }
 }
 

@@ -152,8 +152,7 @@ void Report_Soft_Clay_Curve(const Py_Point& pt, const Soft_Clay_Curve& cv, bool 
   Py_Report_Value("pu_s", cv.pu_s, 3, fpl);
   Py_Report_Value("pu_d", 9.0 * cv.c * pt.b, 3, fpl);
   Py_Report_Value("y_50", cv.y50, 5, len);
-  Py_Report_Value("p-multiplier", pt.pm, 5);
-  Py_Report_Value("y-multiplier", pt.ym, 5);
+  Py_Report_Multipliers(pt.pm, pt.ym);
   if (cyclic_title) {
     Py_Report_Value("Number of cycles of loading", cycles, 0, "cycles");
     Py_Report_Value("X_r", cv.Xr, 3, len);

@@ -126,30 +126,23 @@ void Write_Interface_Not_Found(double xv, int jbot, bool tip) {
   Record_Error(Error_Code("RUN", 999), 999);
 }
 
-// fn_c at a layer interface: point k is the bottom of the upper layer, k + 1
-// the top of the lower one.
-double fn_c_At_Layer_Interface(double xv, int k) {
+// The layer whose bottom lies at xv together with the next layer's top
+// (within 1.0e-6); 0 when there is none.
+int fn_Layer_Above_Interface(double xv) {
   const Soil_Records& soil = RS().prob.soil;
-  const Soil_Profile_Record& pp = soil.Soil_Profile_Points;
-  const int n = Point_Count();
-  const bool tip = fn_At_Pile_Tip(xv);
-  int ktop = 0;
   for (int L = 1; L + 1 <= fn_Layer_Count(); ++L) {
     if (std::fabs(xv - soil.XLayerBottom(L)) < DEPTH_TOLERANCE &&
-        std::fabs(xv - soil.XLayerTop(L + 1)) < DEPTH_TOLERANCE) {
-      ktop = L;
-      break;
-    }
+        std::fabs(xv - soil.XLayerTop(L + 1)) < DEPTH_TOLERANCE)
+      return L;
   }
-  if (ktop == 0 || k + 1 > n) {
-    Write_Interface_Not_Found(xv, k, tip);
-    return 0.0;
-  }
-  const int kbot = ktop + 1;
-  const double c1 = pp.rd_c(k), c2 = pp.rd_c(k + 1);
-  const int above = fn_Strength_Class(ktop, c1);
-  const int below = fn_Strength_Class(kbot, c2);
-  if (tip) return c1;
+  return 0;
+}
+
+// Strength at the interface below layer L by the kinds of layers L and L + 1:
+// c1 is the upper layer's value at its bottom, c2 the lower layer's at its top.
+double fn_Interface_Strength(int L, double c1, double c2) {
+  const int above = fn_Strength_Class(L, c1);
+  const int below = fn_Strength_Class(L + 1, c2);
   const bool above_strong = above == CLASS_COHESIVE || above == CLASS_ROCK;
   const bool below_strong = below == CLASS_COHESIVE || below == CLASS_ROCK;
   const bool above_weak = above == CLASS_COHESIONLESS || above == CLASS_USER || above == CLASS_ELASTIC;
@@ -167,9 +160,26 @@ double fn_c_At_Layer_Interface(double xv, int k) {
   return c2;
 }
 
-// Interpolation of a profile list with the interface rule (average, or the
-// non-zero side). found is false below the deepest point.
-double fn_Profile_Value(const List<double, MAX_PROFILE_POINTS>& v, double xv, bool& found) {
+// Strength at a layer interface: point k is the bottom of the upper layer,
+// k + 1 the top of the lower one.
+double fn_Strength_At_Interface(double xv, int k, const Strength_Column& col) {
+  const int n = Point_Count();
+  const bool tip = fn_At_Pile_Tip(xv);
+  const int ktop = fn_Layer_Above_Interface(xv);
+  if (ktop == 0 || k + 1 > n) {
+    col.interface_not_found(xv, k, tip);
+    return 0.0;
+  }
+  const double c1 = col.point(k), c2 = col.point(k + 1);
+  if (tip) return c1;
+  return fn_Interface_Strength(ktop, c1, c2);
+}
+
+double fn_c_Point(int k) { return Profile().rd_c(k); }
+
+}  // namespace
+
+double fn_Profile_Value(const List<double, MAX_PROFILE_POINTS>& v, double xv, bool& found, Interface_Rule rule) {
   const Soil_Profile_Record& pp = Profile();
   const int n = Point_Count();
   found = true;
@@ -182,6 +192,7 @@ double fn_Profile_Value(const List<double, MAX_PROFILE_POINTS>& v, double xv, bo
       if (k + 1 <= n && pp.X(k + 1) == pp.X(k)) {
         const double a = v(k), b = v(k + 1);
         if (fn_At_Pile_Tip(xv)) return a;
+        if (rule == LOWER_SIDE) return b;
         if (a < 1.0e-20) return b;
         if (b < 1.0e-20) return a;
         return (a + b) / 2.0;
@@ -194,6 +205,8 @@ double fn_Profile_Value(const List<double, MAX_PROFILE_POINTS>& v, double xv, bo
   found = false;
   return 0.0;
 }
+
+namespace {
 
 // Exact average of a piecewise-linear profile list from the ground surface
 // (depth zg) down to xv, for xv below the surface and within the profile.
@@ -315,7 +328,7 @@ bool fn_c_At_Interface(double xv) {
   return false;
 }
 
-double fn_c(double xv) {
+double fn_Strength_At(double xv, const Strength_Column& col) {
   const Soil_Profile_Record& pp = Profile();
   const int n = Point_Count();
   int jbot = 0;
@@ -326,18 +339,21 @@ double fn_c(double xv) {
     }
   }
   if (jbot == 0) {
-    Write_Input_Error_5(xv, n >= 1 ? pp.X(n) : 0.0);
+    col.below_profile(xv, n >= 1 ? pp.X(n) : 0.0);
     return 0.0;
   }
-  if (std::fabs(xv - pp.X(n)) <= DEPTH_TOLERANCE) return pp.rd_c(n);
-  if (fn_c_At_Interface(xv)) return fn_c_At_Layer_Interface(xv, jbot);
+  if (std::fabs(xv - pp.X(n)) <= DEPTH_TOLERANCE) return col.point(n);
+  if (fn_c_At_Interface(xv)) return fn_Strength_At_Interface(xv, jbot, col);
   const double dz = pp.X(jbot) - pp.X(jbot - 1);
   if (dz <= 0.0) {
     Write_Input_Error_60(xv);
     return 0.0;
   }
-  return pp.rd_c(jbot - 1) + (pp.rd_c(jbot) - pp.rd_c(jbot - 1)) * (xv - pp.X(jbot - 1)) / dz;
+  const double c0 = col.point(jbot - 1), c1 = col.point(jbot);
+  return c0 + (c1 - c0) * (xv - pp.X(jbot - 1)) / dz;
 }
+
+double fn_c(double xv) { return fn_Strength_At(xv, {fn_c_Point, Write_Input_Error_5, Write_Interface_Not_Found}); }
 
 double fn_c_Average(double xv) {
   const Soil_Profile_Record& pp = Profile();

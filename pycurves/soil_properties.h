@@ -47,4 +47,27 @@ double fn_Layer_Profile_Value(int L, const List<double, MAX_PROFILE_POINTS>& v, 
 // xv is at the pile tip (the pile length, within 1.0e-6).
 bool fn_At_Pile_Tip(double xv);
 
+// What a profile value takes at a layer interface: the mean of both sides
+// (the non-zero side when one is zero) or the lower side. The pile tip takes
+// the upper value.
+enum Interface_Rule { MEAN_OF_SIDES, LOWER_SIDE };
+// Interpolation of profile list v at xv with the interface rule; found is
+// false below the deepest point.
+double fn_Profile_Value(const List<double, MAX_PROFILE_POINTS>& v, double xv, bool& found,
+                        Interface_Rule rule = MEAN_OF_SIDES);
+
+// A strength column of the profile as fn_Strength_At reads it: the value of
+// profile point k, and the error writers for a depth below the deepest point
+// and for an interface whose layers cannot be located.
+struct Strength_Column {
+  double (*point)(int k);
+  void (*below_profile)(double xv, double deepest);
+  void (*interface_not_found)(double xv, int k, bool tip);
+};
+// Strength at xv read from a column: linear within a layer (input error 60
+// for a layer without thickness), at a layer interface the table by the
+// kinds of the two layers, the upper value at the pile tip. fn_c reads the
+// cohesion column with it.
+double fn_Strength_At(double xv, const Strength_Column& col);
+
 }  // namespace ormyx

@@ -184,6 +184,65 @@ double fn_Water_Slope_Factor(double y) {
   return std::cos(a) * 0.7071067811865476 / std::cos(a + std::numbers::pi / 4.0);
 }
 
+// The soil values every stiff clay curve holds.
+struct Stiff_Clay_Soil {
+  double c = 0.0, gamma = 0.0, eps50 = 0.0, k = 0.0, z = 0.0;
+};
+
+// Cohesion, average unit weight, epsilon-50 as input and effective depth at
+// point pt; the zero-cohesion error below the layer's first point and the
+// strength warnings (numbers from first_warning). False on an error.
+bool Read_Stiff_Clay_Point(const Py_Point& pt, bool water, int first_warning, Stiff_Clay_Soil& sv) {
+  const double c = fn_c(pt.xv);
+  if (Error_Recorded()) return false;
+  sv.gamma = fn_Gamma_Average(pt.xv);
+  if (Error_Recorded()) return false;
+  sv.eps50 = fn_Epsilon50(pt.xv);
+  sv.z = fn_Effective_Depth(pt, EQUIV_EVERY_PASS);
+  if (Error_Recorded()) return false;
+  sv.c = c;
+  if (!pt.first && c < ZERO_COHESION) {
+    Write_Zero_Cohesion_Error(water, {});
+    return false;
+  }
+  Check_Strength(c, pt.xv, RS().prob.opt.IUNITS, water, first_warning);
+  return true;
+}
+
+// Epsilon-50 and, when with_k, k: the defaults of the strength class where
+// not input (generic units have none: error). Only the model without free
+// water rejects a negative k; with free water it takes the default. False on
+// an error.
+bool Set_Stiff_Clay_Defaults(const Py_Point& pt, bool water, bool cyclic, bool with_k, Stiff_Clay_Soil& sv) {
+  const int iunits = RS().prob.opt.IUNITS;
+  const int cls = fn_Strength_Class(sv.c, iunits, water);
+  if (sv.eps50 <= 0.0) {
+    if (cls == 0) {
+      Write_Missing_Value_Error(water, "epsilon-50", pt);
+      return false;
+    }
+    sv.eps50 = fn_Default_Epsilon50(cls);
+  }
+  if (!with_k) return true;
+  const double top = RS().prob.soil.rd_kTop(pt.L);
+  if (!water && top < 0.0) {
+    Write_Stiff_Clay_Error(false, "Problem:  A negative value of the subgrade modulus k was input for a stiff clay.",
+                           "Solution:  Please input k above zero, or zero for the default value.",
+                           "Layer no. = " + fmt::I0(pt.L));
+    return false;
+  }
+  if (top <= 0.0) {
+    if (cls == 0) {
+      Write_Missing_Value_Error(water, "the subgrade modulus k", pt);
+      return false;
+    }
+    sv.k = fn_Default_k(cls, iunits, cyclic, water);
+  } else {
+    sv.k = fn_Layer_k(pt.L, pt.xv);
+  }
+  return true;
+}
+
 // ---------------------------------------------------------------------------
 // Stiff clay with free water.
 
@@ -203,8 +262,8 @@ double fn_Water_pu_Factor(double As, double Ac, bool cyclic) {
   return 0.5 * std::sqrt(6.0 * As) - 0.411 - 0.75 * As;
 }
 
-struct Water_Curve {
-  double c = 0.0, ca = 0.0, gamma = 0.0, eps50 = 0.0, k = 0.0, z = 0.0;
+struct Water_Curve : Stiff_Clay_Soil {
+  double ca = 0.0;
   double y50 = 0.0, As = 0.0, Ac = 0.0, pct = 0.0, pcd = 0.0, pc = 0.0, pu = 0.0;
   bool cyclic = false;
 };
@@ -261,8 +320,7 @@ void Report_Water_Curve(const Py_Point& pt, const Water_Curve& cv) {
   Py_Report_Value("pcd", cv.pcd, 3, fpl);
   Py_Report_Value("pc", cv.pc, 3, fpl);
   Py_Report_Value("pu", cv.pu, 3, fpl);
-  Py_Report_Value("p-multiplier", pt.pm, 5);
-  Py_Report_Value("y-multiplier", pt.ym, 5);
+  Py_Report_Multipliers(pt.pm, pt.ym);
   if (cv.cyclic) Py_Report_Value("Number of Cycles of Loading", s.prob.opt.rd_NumberOfCycles, 0);
   Py_Plot_Line_7(pt.xv, CURVE_POINTS,
                  "Line 7:  p-y curve depth in stiff clay with free water, no. p-y points on curve no. ", pt.k);
@@ -293,7 +351,6 @@ void Py_Stiff_Clay_Water_Layer(int L) {
   Py_State& py = s.py;
   Pile_Model& pm = s.sol.pile;
   const Soil_Records& soil = s.prob.soil;
-  const int iunits = s.prob.opt.IUNITS;
   const double slope = s.prob.load.rd_SlopeMinusBatter;
   double pu_prev = 0.0, c_prev = 0.0, xv_prev = 0.0, xv_first = 0.0, c_integral = 0.0;
   Py_Point pt;
@@ -302,19 +359,8 @@ void Py_Stiff_Clay_Water_Layer(int L) {
   for (int k = py.i_FirstPoint; k <= py.i_LastPoint; ++k) {
     if (!Py_Begin_Point(L, k, pt)) return;
     const double b = pt.b;
-    const double c = fn_c(pt.xv);
-    if (Error_Recorded()) return;
-    cv.gamma = fn_Gamma_Average(pt.xv);
-    if (Error_Recorded()) return;
-    double eps50 = fn_Epsilon50(pt.xv);
-    cv.z = fn_Effective_Depth(pt, EQUIV_EVERY_PASS);
-    if (Error_Recorded()) return;
-    cv.c = c;
-    if (!pt.first && c < ZERO_COHESION) {
-      Write_Zero_Cohesion_Error(true, {});
-      return;
-    }
-    Check_Strength(c, pt.xv, iunits, true, 3051);
+    if (!Read_Stiff_Clay_Point(pt, true, 3051, cv)) return;
+    const double c = cv.c;
 
     // Average cohesion: from the ground surface in layer 1, else the running
     // trapezoid integral from the layer's first point.
@@ -333,24 +379,7 @@ void Py_Stiff_Clay_Water_Layer(int L) {
     c_prev = c;
     xv_prev = pt.xv;
 
-    const int cls = fn_Strength_Class(c, iunits, true);
-    if (eps50 <= 0.0) {
-      if (cls == 0) {
-        Write_Missing_Value_Error(true, "epsilon-50", pt);
-        return;
-      }
-      eps50 = fn_Default_Epsilon50(cls);
-    }
-    cv.eps50 = eps50;
-    if (soil.rd_kTop(L) <= 0.0) {
-      if (cls == 0) {
-        Write_Missing_Value_Error(true, "the subgrade modulus k", pt);
-        return;
-      }
-      cv.k = fn_Default_k(cls, iunits, cv.cyclic, true);
-    } else {
-      cv.k = fn_Layer_k(L, pt.xv);
-    }
+    if (!Set_Stiff_Clay_Defaults(pt, true, cv.cyclic, true, cv)) return;
 
     const double z = cv.z, ca = cv.ca, gamma = cv.gamma;
     const double x = z / b;
@@ -360,7 +389,7 @@ void Py_Stiff_Clay_Water_Layer(int L) {
     if (std::fabs(slope) > 1.0e-20) cv.pct *= fn_Water_Slope_Factor(pt.y_sign);
     cv.pcd = 11.0 * c * b;
     cv.pc = std::fmin(cv.pct, cv.pcd);
-    cv.y50 = eps50 * b;
+    cv.y50 = cv.eps50 * b;
     cv.pu = fn_Water_pu_Factor(cv.As, cv.Ac, cv.cyclic) * cv.pc;
 
     if (pt.report) {
@@ -376,23 +405,17 @@ void Py_Stiff_Clay_Water_Layer(int L) {
 
     // Layer resistance: trapezoids of pu node to node, and pu down to the
     // layer bottom below the last node.
-    double& R = py.rd_LayerResistance(L);
-    if (pt.first)
-      R = 0.0;
-    else
-      R += (pu_prev + cv.pu) * pm.rd_h / 2.0;
-    if (pt.last) R += cv.pu * (soil.XLayerBottom(L) - pt.x);
-    if (soil.rd_GroundSurfaceDepth < -1.0e-5 && L == 1)
+    double& R = Py_Sum_Layer_Resistance(pt, cv.pu, pu_prev);
+    if (fn_Py_Ground_Above_Head(L))
       R = (2.0 * ca * b + cv.pc) / 2.0 * (soil.XLayerBottom(1) - soil.XLayerTop(1));
-    pu_prev = cv.pu;
   }
 }
 
 // ---------------------------------------------------------------------------
 // Stiff clay without free water, with or without the initial modulus k.
 
-struct No_Water_Curve {
-  double c = 0.0, gamma = 0.0, eps50 = 0.0, k = 0.0, z = 0.0, N = 1.0;
+struct No_Water_Curve : Stiff_Clay_Soil {
+  double N = 1.0;
   double y50 = 0.0, pct = 0.0, pcd = 0.0, pu = 0.0;
   bool cyclic = false, with_k = false;
 };
@@ -441,8 +464,7 @@ void Report_No_Water_Curve(const Py_Point& pt, const No_Water_Curve& cv) {
   Py_Report_Value("Pcd", cv.pcd, 3, fpl);
   Py_Report_Value("Pu", cv.pu, 3, fpl);
   Py_Report_Value("y50", cv.y50, 3, len);
-  Py_Report_Value("p-multiplier", pt.pm, 5);
-  Py_Report_Value("y-multiplier", pt.ym, 5);
+  Py_Report_Multipliers(pt.pm, pt.ym);
   if (cv.cyclic)
     Py_Report_Value(cv.with_k ? "Number of Cycles of Loading" : "Number of cycles of loading", cv.N, 0);
   Py_Plot_Line_7(pt.xv, CURVE_POINTS,
@@ -473,7 +495,6 @@ void Py_Stiff_Clay_No_Water_Layer(int L, bool with_k) {
   Py_State& py = s.py;
   Pile_Model& pm = s.sol.pile;
   const Soil_Records& soil = s.prob.soil;
-  const int iunits = s.prob.opt.IUNITS;
   const double slope = s.prob.load.rd_SlopeMinusBatter;
   double pu_prev = 0.0;
   Py_Point pt;
@@ -486,54 +507,16 @@ void Py_Stiff_Clay_No_Water_Layer(int L, bool with_k) {
   for (int k = py.i_FirstPoint; k <= py.i_LastPoint; ++k) {
     if (!Py_Begin_Point(L, k, pt)) return;
     const double b = pt.b;
-    const double c = fn_c(pt.xv);
-    if (Error_Recorded()) return;
-    cv.gamma = fn_Gamma_Average(pt.xv);
-    if (Error_Recorded()) return;
-    double eps50 = fn_Epsilon50(pt.xv);
-    cv.z = fn_Effective_Depth(pt, EQUIV_EVERY_PASS);
-    if (Error_Recorded()) return;
-    cv.c = c;
-    if (!pt.first && c < ZERO_COHESION) {
-      Write_Zero_Cohesion_Error(false, {});
-      return;
-    }
-    Check_Strength(c, pt.xv, iunits, false, with_k ? 3261 : 3061);
-
-    const int cls = fn_Strength_Class(c, iunits, false);
-    if (eps50 <= 0.0) {
-      if (cls == 0) {
-        Write_Missing_Value_Error(false, "epsilon-50", pt);
-        return;
-      }
-      eps50 = fn_Default_Epsilon50(cls);
-    }
-    cv.eps50 = eps50;
-    if (with_k) {
-      const double top = soil.rd_kTop(L);
-      if (top < 0.0) {
-        Write_Stiff_Clay_Error(false, "Problem:  A negative value of the subgrade modulus k was input for a stiff clay.",
-                               "Solution:  Please input k above zero, or zero for the default value.",
-                               "Layer no. = " + fmt::I0(L));
-        return;
-      }
-      if (top == 0.0) {
-        if (cls == 0) {
-          Write_Missing_Value_Error(false, "the subgrade modulus k", pt);
-          return;
-        }
-        cv.k = fn_Default_k(cls, iunits, cv.cyclic, false);
-      } else {
-        cv.k = fn_Layer_k(L, pt.xv);
-      }
-    }
+    if (!Read_Stiff_Clay_Point(pt, false, with_k ? 3261 : 3061, cv)) return;
+    const double c = cv.c;
+    if (!Set_Stiff_Clay_Defaults(pt, false, cv.cyclic, with_k, cv)) return;
 
     const double z = cv.z;
     cv.pct = (cv.gamma * b + 0.5 * c) * z + 3.0 * b * c;
     if (std::fabs(slope) > 1.0e-20) cv.pct *= fn_Sloping_Ground_Factor(pt.y_sign);
     cv.pcd = 9.0 * b * c;
     cv.pu = std::fmin(cv.pct, cv.pcd);
-    cv.y50 = 2.5 * eps50 * b;
+    cv.y50 = 2.5 * cv.eps50 * b;
 
     if (pt.report) {
       Report_No_Water_Curve(pt, cv);
@@ -554,18 +537,12 @@ void Py_Stiff_Clay_No_Water_Layer(int L, bool with_k) {
     pm.rd_SoilModulus(k) = Es;
     Py_Store_Soil_Force(pt);
 
-    double& R = py.rd_LayerResistance(L);
-    if (pt.first)
-      R = 0.0;
-    else
-      R += (pu_prev + cv.pu) * pm.rd_h / 2.0;
-    if (pt.last) R += cv.pu * (soil.XLayerBottom(L) - pt.x);
-    if (soil.rd_GroundSurfaceDepth < -1.0e-5 && L == 1) {
+    double& R = Py_Sum_Layer_Resistance(pt, cv.pu, pu_prev);
+    if (fn_Py_Ground_Above_Head(L)) {
       const double ca = fn_c_Average(pt.xv);
       if (Error_Recorded()) return;
       R = (3.0 * ca * b + cv.pu) / 2.0 * (soil.XLayerBottom(1) - soil.XLayerTop(1));
     }
-    pu_prev = cv.pu;
   }
 }
 

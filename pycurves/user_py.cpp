@@ -81,8 +81,7 @@ void Report_User_Curve(const Py_Point& pt, const User_Py_Curve_Record& top, cons
   Py_Report_Title("p-y Curve Computed by Interpolation Between User-input Curves");
   Py_Report_Depth_Lines(pt.L, pt.xv, pt.z0, 12);
   Py_Report_Value("Pile diameter", pt.b, 3, fn_Py_Length_Unit());
-  Py_Report_Value("p-multiplier", pt.pm, 5);
-  Py_Report_Value("y-multiplier", pt.ym, 5);
+  Py_Report_Multipliers(pt.pm, pt.ym);
   Py_Plot_Line_7(pt.xv, CURVE_POINTS,
                  "Line 7:  p-y curve depth in user-input p-y curve, no. p-y points on curve no. ", pt.k);
   Py_Report_Curve_Heading("----------------    ----------------");

@@ -45,42 +45,30 @@ void Write_Study_Conditions(int c) {
   const std::string force = std::string(st.labels.force.trimmed());
   const std::string length = std::string(st.labels.length.trimmed());
   const std::string moment = length + "-" + force;
-  const std::string thrust = fmt::F(p.rd_AxialThrust, 15, 0);
-  switch (p.i_LoadType) {
-    case 1:
-      Write_Line(CH_REPORT, "Boundary Condition Type 1, Shear and Moment");
-      Write_Line(CH_REPORT);
-      Condition_Line("Shear      = ", fmt::F(p.rd_Condition1, 15, 0), force);
-      Condition_Line("Moment     = ", fmt::F(p.rd_Condition2, 15, 0), moment);
-      break;
-    case 2:
-      Write_Line(CH_REPORT, "Boundary Condition Type 2, Shear and Slope");
-      Write_Line(CH_REPORT);
-      Condition_Line("Shear      = ", fmt::F(p.rd_Condition1, 15, 0), force);
-      Condition_Line("Slope      = ", fmt::F(p.rd_Condition2, 15, 5), "");
-      break;
-    case 3:
-      Write_Line(CH_REPORT, "Boundary Condition Type 3, Shear and Rotational Restraint");
-      Write_Line(CH_REPORT);
-      Condition_Line("Shear      = ", fmt::F(p.rd_Condition1, 15, 0), force);
-      Condition_Line("Rot. Rest. = ", fmt::E(p.rd_Condition2, 15, 7), moment + "/Radian");
-      break;
-    case 4:
-      Write_Line(CH_REPORT, "Boundary Condition Type 4, Deflection and Moment");
-      Write_Line(CH_REPORT);
-      Condition_Line("Deflection = ", fmt::F(p.rd_Condition1, 15, 5), length);
-      Condition_Line("Moment     = ", fmt::F(p.rd_Condition2, 15, 0), moment);
-      break;
-    case 5:
-      Write_Line(CH_REPORT, "Boundary Condition Type 5, Deflection and Slope");
-      Write_Line(CH_REPORT);
-      Condition_Line("Deflection = ", fmt::F(p.rd_Condition1, 15, 5), length);
-      Condition_Line("Slope      = ", fmt::F(p.rd_Condition2, 15, 5), "");
-      break;
-    default:
-      return;  // the reader admits no other loading type
-  }
-  Condition_Line("Axial Load = ", thrust, force);
+  // Names of the two head conditions of loading types 1 to 5.
+  static const char* const NAMES[6] = {"",
+                                       "Shear and Moment",
+                                       "Shear and Slope",
+                                       "Shear and Rotational Restraint",
+                                       "Deflection and Moment",
+                                       "Deflection and Slope"};
+  const int type = p.i_LoadType;
+  if (type < 1 || type > 5) return;  // the reader admits no other loading type
+  Write_Line(CH_REPORT, "Boundary Condition Type " + fmt::I0(type) + ", " + NAMES[type]);
+  Write_Line(CH_REPORT);
+  // Condition 1: shear (types 1 to 3) or deflection; condition 2: moment,
+  // slope or rotational restraint.
+  if (type <= 3)
+    Condition_Line("Shear      = ", fmt::F(p.rd_Condition1, 15, 0), force);
+  else
+    Condition_Line("Deflection = ", fmt::F(p.rd_Condition1, 15, 5), length);
+  if (type == 1 || type == 4)
+    Condition_Line("Moment     = ", fmt::F(p.rd_Condition2, 15, 0), moment);
+  else if (type == 3)
+    Condition_Line("Rot. Rest. = ", fmt::E(p.rd_Condition2, 15, 7), moment + "/Radian");
+  else
+    Condition_Line("Slope      = ", fmt::F(p.rd_Condition2, 15, 5), "");
+  Condition_Line("Axial Load = ", fmt::F(p.rd_AxialThrust, 15, 0), force);
 }
 
 }  // namespace

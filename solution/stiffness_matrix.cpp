@@ -87,6 +87,19 @@ void Write_Stiffness_Error_Block(int c, int iterations) {
   Write_Line(CH_REPORT);
 }
 
+// One line of a stiffness table: the head displacement of synthetic case c
+// as given, then the magnitudes of its head shear and moment and of two
+// stiffness terms.
+void Write_Stiffness_Line(double displacement, int c, double K1, double K2) {
+  const Case_Summary& cs = RS().sol.Case_Summary_Record[c];
+  Write_Number(displacement, 14);
+  Write_Number(std::fabs(cs.rd_HeadShear), 16);
+  Write_Number(std::fabs(cs.rd_HeadMoment), 16);
+  Write_Number(std::fabs(K1), 16);
+  Write_Number(std::fabs(K2), 16);
+  End_Line();
+}
+
 }  // namespace
 
 void Write_Stiffness_Matrix_Table() {
@@ -125,15 +138,7 @@ void Write_Stiffness_Matrix_Table() {
   else if (si)
     Write_Line(CH_REPORT, "     meters           kN             kN-m            kN/m            kN-m/m   ");
   Write_Line(CH_REPORT, dashes);
-  for (int k = 1; k <= STIFFNESS_LEVELS; ++k) {
-    const Case_Summary& cs = RS().sol.Case_Summary_Record[k];
-    Write_Number(cs.rd_HeadDeflection, 14);
-    Write_Number(std::fabs(cs.rd_HeadShear), 16);
-    Write_Number(std::fabs(cs.rd_HeadMoment), 16);
-    Write_Number(std::fabs(rows[k].K22), 16);
-    Write_Number(std::fabs(rows[k].K32), 16);
-    End_Line();
-  }
+  for (int k = 1; k <= STIFFNESS_LEVELS; ++k) Write_Stiffness_Line(rows[k].rd_Deflection, k, rows[k].K22, rows[k].K32);
   if (deflection_undefined)
     Write_Line(CH_REPORT, "  K22 and K32 shown as 0 are undefined: the pile-head deflection is zero.");
 
@@ -152,15 +157,8 @@ void Write_Stiffness_Matrix_Table() {
       Write_Line(CH_REPORT, "     radians          kN             kN-m           kN/rad          kN-m/rad  ");
   }
   Write_Line(CH_REPORT, dashes);
-  for (int j = 1; j <= STIFFNESS_LEVELS; ++j) {
-    const Case_Summary& cs = RS().sol.Case_Summary_Record[STIFFNESS_LEVELS + j];
-    Write_Number(std::fabs(cs.rd_HeadSlope), 14);
-    Write_Number(std::fabs(cs.rd_HeadShear), 16);
-    Write_Number(std::fabs(cs.rd_HeadMoment), 16);
-    Write_Number(std::fabs(rows[j].K23), 16);
-    Write_Number(std::fabs(rows[j].K33), 16);
-    End_Line();
-  }
+  for (int k = 1; k <= STIFFNESS_LEVELS; ++k)
+    Write_Stiffness_Line(std::fabs(rows[k].rd_Rotation), STIFFNESS_LEVELS + k, rows[k].K23, rows[k].K33);
   if (rotation_undefined)
     Write_Line(CH_REPORT, "  K23 and K33 shown as 0 are undefined: the pile-head rotation is zero.");
 }
