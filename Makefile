@@ -4,7 +4,7 @@ ASAN_BUILD ?= build-asan
 JOBS ?= 2
 EXAMPLE ?= examples/us_soft_clay.inp
 
-.PHONY: all build run test test-main test-asan bench clean
+.PHONY: all build run test test-main test-asan bench validate clean
 
 all: build
 
@@ -28,6 +28,13 @@ test-asan:
 	cmake -S . -B $(ASAN_BUILD) -DCMAKE_BUILD_TYPE=Debug -DORMYX_SANITIZE=ON -DORMYX_BENCH=OFF
 	cmake --build $(ASAN_BUILD) -j$(JOBS) --target read_garble_test tokenizer_test run_sequence_test
 	cd $(ASAN_BUILD) && ASAN_OPTIONS=detect_leaks=0 ctest -j$(JOBS) --output-on-failure -R 'Garble|Tokenizer|RunSequence'
+
+# Build the command-line engine, then compare its figures with closed forms
+# and published formulas; the page docs/validation.md is rewritten.
+validate:
+	cmake -S . -B $(BUILD) -DCMAKE_BUILD_TYPE=RelWithDebInfo
+	cmake --build $(BUILD) -j$(JOBS) --target ormyx_cli
+	python3 tools/validate.py --ormyx $(BUILD)/ormyx --write docs/validation.md
 
 bench: build
 	for b in $(BUILD)/bench/*_bench; do $$b; done
