@@ -36,23 +36,22 @@ class Engine:
     def __init__(self, exe, work):
         self.exe = exe
         self.work = work
-        self.count = 0
 
     def run(self, name, text):
-        """Write INPUT, run the engine, return the parsed plot file."""
-        self.count += 1
+        """Write the input file, run the engine, return the parsed plot file."""
         path = os.path.join(self.work, name + ".inp")
         with open(path, "w") as f:
             f.write(text)
         return self.run_file(path)
 
     def run_file(self, path):
+        """Run the engine in the work folder; outputs go to out_<stem>/."""
         stem = os.path.splitext(os.path.basename(path))[0]
         out = os.path.join(self.work, "out_" + stem)
         os.makedirs(out, exist_ok=True)
         proc = subprocess.run([self.exe, path, "--out", out],
                               stdout=subprocess.PIPE, stderr=subprocess.STDOUT,
-                              text=True, timeout=120)
+                              text=True, timeout=120, cwd=self.work)
         plt = os.path.join(out, stem + ".plt")
         if proc.returncode != 0 or not os.path.exists(plt):
             raise RuntimeError("engine run %s failed (status %d): %s"
