@@ -18,7 +18,7 @@ run:
 	cmake -S . -B $(BUILD) -DCMAKE_BUILD_TYPE=RelWithDebInfo
 	cmake --build $(BUILD) -j$(JOBS) --target ormyx_cli
 	mkdir -p out
-	./$(BUILD)/ormyx $(EXAMPLE) --out out
+	$(BUILD)/ormyx $(EXAMPLE) --out out
 
 # Build and pass every test, then the input-reader robustness tests under
 # AddressSanitizer and UndefinedBehaviorSanitizer.

@@ -56,7 +56,7 @@ const std::map<std::string, std::vector<Case_Loads>> HAND_LOADS = {
       {16000.0, 600000.0, true, 380000.0, 7200.0, 647740.8}}},
     {"us_pipe_api_sand.inp", {{30000.0, 0.0, true, 150000.0, 0.0, 0.0}}},
     {"us_prestressed_square.inp", {{12000.0, 0.0, true, 100000.0, 0.0, 0.0}}},
-    {"us_soft_clay.inp", {{60000.0, 900000.0, true, 225000.0, 0.0, 0.0}}},
+    {"us_soft_clay.inp", {{67400.0, 900000.0, true, 225000.0, 0.0, 0.0}}},
     {"us_user_py_curves.inp", {{15000.0, 0.0, true, 40000.0, 0.0, 0.0}}},
 };
 
