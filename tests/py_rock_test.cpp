@@ -521,7 +521,7 @@ TEST(Rock_Layer_Pass, AllocatesNothing) {
 // Whole runs through the engine: a 60 ft elastic pile, 24 in wide, under a
 // head shear, in profiles with rock. The run ends normally and the soil
 // reaction balances the head shear and moment.
-// The soft clay example with other layers (count and layer lines) and
+// The two-layer soft clay test input with other layers (count and layer lines) and
 // another head shear, without axial thrust.
 std::string Rock_Input(const std::string& layers, const std::string& shear) {
   std::string t = ormyx_test::Read_File(ormyx_test::Data_Path("us_soft_clay_two_layers.inp"));

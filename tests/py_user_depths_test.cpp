@@ -19,7 +19,7 @@ using namespace ormyx_test;
 
 namespace {
 
-// The soft clay example with p-y curves requested at the given depths (ft).
+// The two-layer soft clay test input with p-y curves requested at the given depths (ft).
 std::string With_Depths(const std::vector<double>& depths) {
   std::string t = Read_File(Data_Path("us_soft_clay_two_layers.inp"));
   t.replace(t.find("PrintPYCurves NO"), 16, "PrintPYCurves YES");

@@ -159,7 +159,7 @@ TEST(StiffnessMatrix, ZeroHeadMovementGivesUndefinedTermsAsZero) {
   EXPECT_EQ(r.plot.find("nan"), std::string::npos);
 }
 
-// The soft-clay example pile with a rotational restraint of 5E8 in-lb/rad as
+// The soft-clay test pile with a rotational restraint of 5E8 in-lb/rad as
 // load case 1: the synthetic moments rise to 5E8 in-lb, which the pile held
 // against deflection at its head cannot carry (secant iteration does not
 // settle within 100 iterations near 4E8 in-lb).

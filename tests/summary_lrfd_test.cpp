@@ -21,7 +21,7 @@ namespace {
 
 const std::string EXAMPLE_LOADING = "LOADING\n1\n1 1 10000.0 0.0 50000.0 1\n0\n";
 
-// The 60 ft pile in soft clay of the US example, with its sections and its
+// The 60 ft pile in soft clay of the two-layer test input, with its sections and its
 // LOADING replaced; lrfd turns the LRFD option on.
 std::string Pile_Input(const std::string& sections, const std::string& loads, bool lrfd) {
   std::string t = Read_File(Data_Path("us_soft_clay_two_layers.inp"));
