@@ -25,6 +25,7 @@
 #include "tests/plot_records.h"
 #include "tests/py_fixture.h"
 #include "tests/py_helpers.h"
+#include "tests/test_data.h"
 
 namespace {
 
@@ -520,10 +521,10 @@ TEST(Rock_Layer_Pass, AllocatesNothing) {
 // Whole runs through the engine: a 60 ft elastic pile, 24 in wide, under a
 // head shear, in profiles with rock. The run ends normally and the soil
 // reaction balances the head shear and moment.
-// The soft clay example with other layers (count and layer lines) and
+// The two-layer soft clay test input with other layers (count and layer lines) and
 // another head shear, without axial thrust.
 std::string Rock_Input(const std::string& layers, const std::string& shear) {
-  std::string t = ormyx_test::Read_File(ormyx_test::Example_Path("us_soft_clay.inp"));
+  std::string t = ormyx_test::Read_File(ormyx_test::Data_Path("us_soft_clay_two_layers.inp"));
   t.replace(t.find("1 1 10000.0 0.0 50000.0 1"), 25, "1 1 " + shear + " 0.0 0.0 1");
   const std::size_t a = t.find("SOIL LAYERS\n") + 12, e = t.find("LOADING");
   t.replace(a, e - a, layers);

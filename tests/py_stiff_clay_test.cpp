@@ -25,6 +25,7 @@
 #include "tests/plot_records.h"
 #include "tests/py_fixture.h"
 #include "tests/py_helpers.h"
+#include "tests/test_data.h"
 
 namespace {
 
@@ -592,7 +593,7 @@ TEST_F(Stiff_Clay_Layer, ReportBlocksWithoutFreeWater) {
 // and cyclic. The converged pile is in equilibrium: the trapezoid integral of
 // the soil reaction (plot records Line 10) equals minus the head shear.
 std::string Stiff_Clay_Input(const char* loading) {
-  std::string t = ormyx_test::Read_File(ormyx_test::Example_Path("us_soft_clay.inp"));
+  std::string t = ormyx_test::Read_File(ormyx_test::Data_Path("us_soft_clay_two_layers.inp"));
   t.replace(t.find("Loading STATIC     0"), 20, loading);
   t.replace(t.find("1 1 10000.0 0.0 50000.0 1"), 25, "1 1 10000.0 0.0 0.0 1");
   const std::size_t a = t.find("SOIL LAYERS"), e = t.find("LOADING\n");

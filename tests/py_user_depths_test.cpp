@@ -12,15 +12,16 @@
 #include "engine/messages.h"
 #include "pycurves/py_user_depths.h"
 #include "tests/py_fixture.h"
+#include "tests/test_data.h"
 #include "tests/test_support.h"
 
 using namespace ormyx_test;
 
 namespace {
 
-// The soft clay example with p-y curves requested at the given depths (ft).
+// The two-layer soft clay test input with p-y curves requested at the given depths (ft).
 std::string With_Depths(const std::vector<double>& depths) {
-  std::string t = Read_File(Example_Path("us_soft_clay.inp"));
+  std::string t = Read_File(Data_Path("us_soft_clay_two_layers.inp"));
   t.replace(t.find("PrintPYCurves NO"), 16, "PrintPYCurves YES");
   std::string block = "DEPTHS OF PRINTED P-Y CURVES\n" + std::to_string(depths.size()) + "\n";
   for (std::size_t i = 0; i < depths.size(); ++i)
@@ -80,7 +81,7 @@ TEST(Py_User_Depths, SortedDistinctCurvesMatchTheSoftClayFormula) {
 // Reporting the curves leaves the solution of load case 1 as it was.
 TEST(Py_User_Depths, LoadCaseResultsAreUnchanged) {
   const Run_Result with = Run_Engine(With_Depths({12.0, 40.0}));
-  const Run_Result without = Run_Engine(Read_File(Example_Path("us_soft_clay.inp")));
+  const Run_Result without = Run_Engine(Read_File(Data_Path("us_soft_clay_two_layers.inp")));
   ASSERT_LE(with.status, 0);
   const auto a = Lines_With(with.plot, "Line 10("), b = Lines_With(without.plot, "Line 10(");
   ASSERT_EQ(a.size(), 101u);

@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "tests/plot_records.h"
+#include "tests/test_data.h"
 #include "tests/test_support.h"
 
 using namespace ormyx_test;
@@ -15,7 +16,7 @@ using namespace ormyx_test;
 namespace {
 
 std::string Soft_Clay_Input(const std::string& increments) {
-  std::string t = Read_File(Example_Path("us_soft_clay.inp"));
+  std::string t = Read_File(Data_Path("us_soft_clay_two_layers.inp"));
   // Two soft clay layers; no axial thrust.
   t.replace(t.find("1 1 10000.0 0.0 50000.0 1"), 25, "1 1 10000.0 0.0 0.0 1");
   t.replace(t.find("Increments 100"), 14, "Increments " + increments);

@@ -14,6 +14,7 @@
 #include "engine/format.h"
 #include "solution/stiffness_matrix.h"
 #include "solver_fixture.h"
+#include "test_data.h"
 #include "test_support.h"
 
 namespace {
@@ -158,12 +159,12 @@ TEST(StiffnessMatrix, ZeroHeadMovementGivesUndefinedTermsAsZero) {
   EXPECT_EQ(r.plot.find("nan"), std::string::npos);
 }
 
-// The soft-clay example pile with a rotational restraint of 5E8 in-lb/rad as
+// The soft-clay test pile with a rotational restraint of 5E8 in-lb/rad as
 // load case 1: the synthetic moments rise to 5E8 in-lb, which the pile held
 // against deflection at its head cannot carry (secant iteration does not
 // settle within 100 iterations near 4E8 in-lb).
 TEST(StiffnessMatrix, PileThatCannotCarryTheLoadsGivesTheErrorBlock) {
-  std::string t = ormyx_test::Read_File(ormyx_test::Example_Path("us_soft_clay.inp"));
+  std::string t = ormyx_test::Read_File(ormyx_test::Data_Path("us_soft_clay_two_layers.inp"));
   t.replace(t.find("ComputeKmatrix NO"), 17, "ComputeKmatrix YES");
   t.replace(t.find("1 1 10000.0 0.0 50000.0 1"), 25, "1 3 1000.0 5.0E8 0.0 1");
   const auto r = ormyx_test::Run_Engine(t);

@@ -12,6 +12,7 @@
 #include "engine/run_state.h"
 #include "solution/lrfd_loads.h"
 #include "solution/summary.h"
+#include "tests/test_data.h"
 #include "tests/test_support.h"
 
 using namespace ormyx_test;
@@ -20,10 +21,10 @@ namespace {
 
 const std::string EXAMPLE_LOADING = "LOADING\n1\n1 1 10000.0 0.0 50000.0 1\n0\n";
 
-// The 60 ft pile in soft clay of the US example, with its sections and its
+// The 60 ft pile in soft clay of the two-layer test input, with its sections and its
 // LOADING replaced; lrfd turns the LRFD option on.
 std::string Pile_Input(const std::string& sections, const std::string& loads, bool lrfd) {
-  std::string t = Read_File(Example_Path("us_soft_clay.inp"));
+  std::string t = Read_File(Data_Path("us_soft_clay_two_layers.inp"));
   if (lrfd) t.replace(t.find("UseLRFD NO"), 10, "UseLRFD YES");
   if (!sections.empty()) {
     const auto a = t.find("SECTIONS\n"), b = t.find("SOIL LAYERS\n");
