@@ -73,7 +73,7 @@ void Compute_Node_Results(int k) {
       V = Q * S + (4.0 * M2 - 3.0 * M - M3) / (2.0 * h);
     } else {
       S = (y[2] - y[0]) / (2.0 * h);
-      V = Q * S + R[1] * (y[3] - 2.0 * y[2] + 2.0 * y[0] - y[-1]) / (2.0 * h3);
+      V = Q * S + (R[2] * (y[3] - 2.0 * y[2] + y[1]) - R[1] * (y[1] - 2.0 * y[0] + y[-1])) / (2.0 * h3);
     }
     eic = R[1];
     const int t = lc.i_LoadingType;

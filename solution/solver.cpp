@@ -188,8 +188,13 @@ void Solve_Beam_Column(int iteration) {
       sv.F(4, 2) = 1.0; sv.F(4, 3) = -B[1]; sv.F(4, 4) = C[1];
       sv.G[4] = G_of(1);
     } else {
-      // Unknowns y3, y2, y1, y0, y-1.
-      sv.F(1, 1) = 1.0; sv.F(1, 2) = -beta; sv.F(1, 4) = beta; sv.F(1, 5) = -1.0;
+      // Unknowns y3, y2, y1, y0, y-1. The head shear is the difference of the
+      // moments at nodes 2 and 0, each with its own stiffness (R0 = R1), as
+      // at every other node: the pile then carries exactly the given shear
+      // also where the stiffness changes just below the head.
+      const double r = R[2] / R1;
+      sv.F(1, 1) = r; sv.F(1, 2) = -2.0 * r + Qh2 / R1; sv.F(1, 3) = r - 1.0;
+      sv.F(1, 4) = beta; sv.F(1, 5) = -1.0;
       sv.G[1] = 2.0 * lc.rd_Pt * h3 / R1;
       sv.F(2, 1) = 1.0; sv.F(2, 2) = -B[3]; sv.F(2, 3) = C[3];
       sv.G[2] = G_of(3);
