@@ -552,6 +552,32 @@ def py_stiff_clay_water():
     return f
 
 
+def py_stiff_clay_water_cyclic():
+    # Reese, Cox & Koop (1975), cyclic: pc as in the static curve; Ac = 0.3
+    # and As = 0.6 at depth (z/b > 3.3, the published figure's deep values);
+    # y50 = eps50 b; yp = 4.1 As y50;
+    # p = Ac pc (1 - |(y - 0.45 yp)/(0.45 yp)|^2.5) up to 0.6 yp,
+    #   0.936 Ac pc - 0.085 pc (y - 0.6 yp)/y50 to 1.8 yp,
+    #   0.936 Ac pc - 0.102 pc yp/y50 beyond; p = min(p, k z y).
+    g, c, e50, k = 9.0, 100.0, 0.005, 135000.0
+
+    def f(z, y):
+        b = SI_B
+        assert z / b >= 3.3
+        As, Ac = 0.6, 0.3
+        pc = min((g * b + 2.83 * c) * z + 2 * c * b, 11 * c * b)
+        y50 = e50 * b
+        yp = 4.1 * As * y50
+        if y <= 0.6 * yp:
+            p = Ac * pc * (1.0 - abs((y - 0.45 * yp) / (0.45 * yp)) ** 2.5)
+        elif y <= 1.8 * yp:
+            p = 0.936 * Ac * pc - 0.085 * pc * (y - 0.6 * yp) / y50
+        else:
+            p = 0.936 * Ac * pc - 0.102 * pc * yp / y50
+        return min(p, k * z * y)
+    return f
+
+
 def py_api_sand(a_cyclic=None):
     # API RP 2A (wedge coefficients of Reese, Cox & Koop 1974):
     # a = phi/2, beta = 45 + phi/2, K0 = 0.4, Ka = tan^2(45 - phi/2),
@@ -792,6 +818,10 @@ PY_MODELS = [
      "9.0 100.0 0.005 135000.0\n9.0 100.0 0.005 135000.0\n",
      py_stiff_clay_water(), "Reese, Cox & Koop (1975)", "STATIC     0",
      (4.0, 8.0)),
+    (2, "Stiff clay with free water (cyclic)",
+     "9.0 100.0 0.005 135000.0\n9.0 100.0 0.005 135000.0\n",
+     py_stiff_clay_water_cyclic(), "Reese, Cox & Koop (1975)", "CYCLIC   100",
+     (4.0, 8.0)),
     (3, "Stiff clay without free water (static)",
      "9.0 100.0 0.005\n9.0 100.0 0.005\n", py_stiff_clay_no_water(),
      "Welch & Reese (1972)", "STATIC     0"),
@@ -860,9 +890,10 @@ def validate_py(eng):
         "0.2 %% tolerance. A point that lies exactly on a branch boundary "
         "where the published branches do not meet (stiff clay with free "
         "water at 6·As·y50: 0.055·5^1.25 = 0.4112 against 0.411) is compared "
-        "with the nearer branch. Not checked: cemented silt and cyclic stiff "
-        "clay with free water (their published forms could not be cited "
-        "with confidence here), Reese sand above z/b = 5; massive rock is not "
+        "with the nearer branch. Cyclic stiff clay with free water is checked "
+        "below z/b = 3.3 too, where Ac = 0.3. Not checked: cemented silt (its "
+        "published form could not be cited with confidence here), Reese sand "
+        "above z/b = 5; massive rock is not "
         "available for lateral analysis and frozen soil has no p-y curves.")
     for model in PY_MODELS:
         code, name, lines, ref, src, load = model[:6]
