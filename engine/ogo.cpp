@@ -441,7 +441,28 @@ void Report_Internal_Fault(const char* what) {
 }
 
 // Steps 27 to 30.
+// A run file that could not be written completely (a full disk) is a failed
+// run, never a normal end: runtime error 8, told on the console and in the
+// run files that can still be written.
+void Check_Output_Written() {
+  static const char* what[3] = {"output report file", "plot output file", "runtime message file"};
+  const Channel chans[3] = {CH_REPORT, CH_PLOT, CH_MESSAGE};
+  for (int i = 0; i < 3; ++i) {
+    if (Flush_Output(chans[i])) continue;
+    for (Channel ch : {CH_CONSOLE, CH_MESSAGE, CH_REPORT})
+      if (ch == CH_CONSOLE || !fn_Output_Failed(ch))
+        Runtime_Block(ch, RUN_OUTPUT_NOT_CREATED,
+                      {"Problem:  The " + std::string(what[i]) +
+                           " could not be written completely: it is incomplete.",
+                       "Solution: Check that the disk has free space and that the file can be "
+                       "written, then run the analysis again."});
+    Record_Runtime_Error(RUN_OUTPUT_NOT_CREATED);
+    return;
+  }
+}
+
 int32_t Close_Run() {
+  Check_Output_Written();
   Run_Status& st = RS().status;
   const int e = st.i_ErrorNumber;
   if (e >= 100 && e <= 199) {
@@ -476,6 +497,13 @@ int32_t Close_Run() {
   }
   Close_All_Run_Files();
   if (e > 0) return e;
+  // The closing lines themselves could not be written.
+  for (Channel ch : {CH_REPORT, CH_PLOT, CH_MESSAGE})
+    if (fn_Output_Failed(ch)) {
+      Runtime_Block(CH_CONSOLE, RUN_OUTPUT_NOT_CREATED,
+                    {"Problem:  A run file could not be written completely: it is incomplete."});
+      return 200 + RUN_OUTPUT_NOT_CREATED;
+    }
   return warning_part;
 }
 

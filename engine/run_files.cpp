@@ -52,9 +52,18 @@ bool Open_Output(Channel ch, const std::string& name) {
 void Close_Output(Channel ch) {
   Output_Channel& c = chan(ch);
   if (!c.line.empty()) End_Line(ch);
-  if (c.fp && c.fp != stderr && c.fp != stdout) std::fclose(c.fp);
+  if (c.fp && c.fp != stderr && c.fp != stdout && std::fclose(c.fp) != 0) c.failed = true;
   c.fp = nullptr;
 }
+
+bool Flush_Output(Channel ch) {
+  Output_Channel& c = chan(ch);
+  if (!c.line.empty()) End_Line(ch);
+  if (c.fp && std::fflush(c.fp) != 0) c.failed = true;
+  return !c.failed;
+}
+
+bool fn_Output_Failed(Channel ch) { return chan(ch).failed; }
 
 bool Is_Open(Channel ch) { return chan(ch).fp != nullptr; }
 

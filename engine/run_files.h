@@ -19,7 +19,13 @@ void Write_Line_Both(std::string_view text = {});
 
 // Open a channel's file for writing (created or replaced). False on failure.
 bool Open_Output(Channel ch, const std::string& name);
+// Close a channel's file; a failed close (data that could not be written)
+// marks the channel as failed.
 void Close_Output(Channel ch);
+// Write out what the channel holds; false when any write to it has failed
+// (a full disk, a device that refuses data).
+bool Flush_Output(Channel ch);
+bool fn_Output_Failed(Channel ch);
 bool Is_Open(Channel ch);
 // Rewind the report: discard what was written to it so far.
 bool Rewind_Output(Channel ch);

@@ -116,6 +116,31 @@ TEST(RunSequence, UnwritableOutputFolder) {
   chmod((d + "/out").c_str(), 0700);
 }
 
+// A run file that cannot be written completely (a full disk, here the
+// device that refuses every write) ends the run with runtime error 8, never
+// with a normal end; the run files that can still be written say why.
+TEST(RunSequence, FullDiskIsAFailedRun) {
+  if (!File_Exists("/dev/full")) GTEST_SKIP() << "no /dev/full on this machine";
+  const std::string input = Read_File(Example_Path("us_soft_clay.inp"));
+  const char* names[3] = {"/dev/full\nplot.plt\nrun.msg\n", "report.out\n/dev/full\nrun.msg\n",
+                          "report.out\nplot.plt\n/dev/full\n"};
+  const char* what[3] = {"output report file", "plot output file", "runtime message file"};
+  for (int i = 0; i < 3; ++i) {
+    std::string d = Folder_With_Names(std::string("input.inp\n") + names[i]);
+    Write_File(d + "/input.inp", input);
+    EXPECT_EQ(Run_OGO_In(d), 208) << what[i];
+    const std::string block = std::string("Problem:  The ") + what[i] +
+                              " could not be written completely: it is incomplete.";
+    for (const char* f : {"report.out", "run.msg"}) {
+      if (!File_Exists(d + "/" + f)) continue;
+      const std::string t = Read_File(d + "/" + f);
+      EXPECT_NE(t.find("**** Runtime Error No. 8 ****"), std::string::npos) << f;
+      EXPECT_NE(t.find(block), std::string::npos) << f;
+      EXPECT_EQ(t.find("The analysis ended normally."), std::string::npos) << f;
+    }
+  }
+}
+
 TEST(RunSequence, EmptyInputFile) {
   Run_Result r = Run_Engine("");
   EXPECT_EQ(r.status, 125);
