@@ -46,13 +46,13 @@ void Setup(int N) {
   Setup_Nodes(N);
 }
 
-void BM_Special_Soils_Layer_Pass(benchmark::State& state) {
+void BM_Other_Soils_Layer_Pass(benchmark::State& state) {
   const int N = int(state.range(0));
   Setup(N);
   Time_Layer_Pass(state);
   state.SetComplexityN(state.range(0));
   Count_Per_Node(state, "ns_per_node", N);
 }
-BENCHMARK(BM_Special_Soils_Layer_Pass)->Arg(100)->Arg(500)->Complexity(benchmark::oN);
+BENCHMARK(BM_Other_Soils_Layer_Pass)->Arg(100)->Arg(500)->Complexity(benchmark::oN);
 
 }  // namespace

@@ -587,7 +587,7 @@ TEST_F(User_Layer, ReportBlock) {
 // ---------------------------------------------------------------------------
 // The layer pass through all four models allocates nothing.
 
-TEST(Special_Soils, LayerPassAllocatesNothing) {
+TEST(Other_Soils, LayerPassAllocatesNothing) {
   Setup_Pile(US_UNITS, 1200.0, 500, 24.0);
   Add_Uniform_Layer(SOIL_USER_PY, 0.0, 200.0, Weight(0.03));
   Set_User_Curve(1, 0.0, {{0.0, 0.0}, {0.5, 500.0}, {2.0, 800.0}});
@@ -691,7 +691,7 @@ std::string Four_Soils_Input(const std::string& loading) {
   return t;
 }
 
-TEST(Special_Soils, WholeRunEndsNormallyAndTheSoilCarriesTheHeadShear) {
+TEST(Other_Soils, WholeRunEndsNormallyAndTheSoilCarriesTheHeadShear) {
   for (const char* loading : {"Loading STATIC     0", "Loading CYCLIC     5"}) {
     const ormyx_test::Run_Result r = ormyx_test::Run_Engine(Four_Soils_Input(loading));
     ASSERT_LE(r.status, 0) << loading << "\n" << r.report;
