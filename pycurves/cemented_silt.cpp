@@ -336,15 +336,9 @@ void Py_Cemented_Silt(int L) {
 
 double fn_Cemented_Silt_Equivalent_Depth(int L, double Ftot) {
   const Run_State& s = RS();
-  const Pile_Model& pmod = s.sol.pile;
-  const int node = pmod.i_TopNodeInLayer(L);
-  if (node < 1) return EQUIV_DEPTH_UNSET;
-  const double xv = pmod.rd_Depth(node);
-  const double b = Section_Properties_At_X(pmod.rd_X(node)).rd_Diameter;
-  const double c = fn_c(xv);
-  if (Error_Recorded()) return 0.0;
-  const double g = fn_Gamma_Average(xv);
-  if (Error_Recorded()) return 0.0;
+  Py_Layer_Top top;
+  if (!fn_Py_Layer_Top(L, top)) return top.node < 1 ? EQUIV_DEPTH_UNSET : 0.0;
+  const double xv = top.xv, b = top.b, c = top.c, g = top.gamma;
   const double phi = fn_Phi(xv) * PI / 180.0;
   if (Error_Recorded()) return 0.0;
   const double z0 = xv - s.prob.soil.rd_GroundSurfaceDepth;

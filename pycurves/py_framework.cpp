@@ -164,6 +164,19 @@ double fn_Sloping_Ground_Factor(double y) {
 
 bool fn_Soil_Movement_Present() { return RS().prob.load.i_Number_of_Soil_Movement_Points >= 1; }
 
+bool fn_Py_Layer_Top(int L, Py_Layer_Top& t) {
+  const Pile_Model& pm = RS().sol.pile;
+  t = Py_Layer_Top{};
+  t.node = pm.i_TopNodeInLayer(L);
+  if (t.node < 1) return false;
+  t.xv = pm.rd_Depth(t.node);
+  t.b = Section_Properties_At_X(pm.rd_X(t.node)).rd_Diameter;
+  t.c = fn_c(t.xv);
+  if (Error_Recorded()) return false;
+  t.gamma = fn_Gamma_Average(t.xv);
+  return !Error_Recorded();
+}
+
 double fn_Deflection_At_Depth(double xv) {
   const Pile_Model& pm = RS().sol.pile;
   int n = pm.i_Number_of_Nodes;

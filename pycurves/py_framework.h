@@ -112,6 +112,16 @@ bool fn_Py_Threshold_Hold(int k, bool below);
 // Clears the threshold records of every node (first pass of a load case).
 void Py_Clear_Threshold_Holds();
 
+// The first node of layer L with the values an equivalent-depth routine
+// starts from: its vertical depth, the pile width there, the cohesion and the
+// average effective unit weight. False when the layer holds no node
+// (node = 0) or a property function recorded an error.
+struct Py_Layer_Top {
+  int node = 0;
+  double xv = 0.0, b = 0.0, c = 0.0, gamma = 0.0;
+};
+bool fn_Py_Layer_Top(int L, Py_Layer_Top& t);
+
 // Pile deflection of the last solution at vertical depth xv, linear between
 // the two nodes that bracket it.
 double fn_Deflection_At_Depth(double xv);

@@ -557,15 +557,10 @@ void Py_Stiff_Clay_No_Water_K(int L) { Py_Stiff_Clay_No_Water_Layer(L, true); }
 // down equals Ftot.
 double fn_Stiff_Clay_Equivalent_Depth(int L, double Ftot) {
   const Run_State& s = RS();
-  const Pile_Model& pm = s.sol.pile;
-  const int node = pm.i_TopNodeInLayer(L);
-  if (node < 1) return EQUIV_DEPTH_UNSET;
-  const double xv = pm.rd_Depth(node);
-  const double b = Section_Properties_At_X(pm.rd_X(node)).rd_Diameter;
-  const double c = fn_c(xv);
-  if (Error_Recorded()) return 0.0;
-  const double gamma = fn_Gamma_Average(xv);
-  if (Error_Recorded()) return 0.0;
+  Py_Layer_Top top;
+  if (!fn_Py_Layer_Top(L, top)) return top.node < 1 ? EQUIV_DEPTH_UNSET : 0.0;
+  const int node = top.node;
+  const double b = top.b, c = top.c, gamma = top.gamma;
   const double ca = c;
   const bool water = fn_Layer_Keyword_Is(L, "StfClyBW");
 
