@@ -689,6 +689,47 @@ def py_reese_sand(cyclic):
     return f
 
 
+def py_cemented_silt():
+    # c-phi soil, formula as written in this script from the engine's
+    # documented criterion: frictional part Ps = min(wedge, flow-around) of
+    # Reese sand (above), cohesive part Pc = c b min(3 + g z/c + 0.5 z/b, 9);
+    # pu = A Ps + Pc at yu = 3b/80 (A = 0.88 below z/b = 5, static),
+    # pm = 1.5 (Ps + Pc) at ym = b/60; straight line between; parabola
+    # p = C y^(1/n) with n = pm/(m ym), C = pm/ym^(1/n), from
+    # yk = (C/(k z))^(n/(n-1)); initial line k z y below yk; p <= k z y.
+    g, c, phi_d, k = 9.0, 20.0, 30.0, 40000.0
+
+    def f(z, y):
+        b = SI_B
+        assert z / b >= 5.0
+        phi = math.radians(phi_d)
+        al, be, K0 = phi / 2, math.pi / 4 + phi / 2, 0.4
+        Ka = math.tan(math.pi / 4 - phi / 2) ** 2
+        tb, tp, ta = math.tan(be), math.tan(phi), math.tan(al)
+        pst = g * z * (K0 * z * tp * math.sin(be) / (math.tan(be - phi) * math.cos(al))
+                       + tb / math.tan(be - phi) * (b + z * tb * ta)
+                       + K0 * z * tb * (tp * math.sin(be) - ta) - Ka * b)
+        psd = Ka * b * g * z * (tb ** 8 - 1) + K0 * b * g * z * tp * tb ** 4
+        ps = min(pst, psd)
+        pc = c * b * min(3 + 0.5 * z / b + g * z / c, 9.0)
+        pu, pm = 0.88 * ps + pc, 1.5 * (ps + pc)
+        yu, ym = 3 * b / 80, b / 60
+        m = (pu - pm) / (yu - ym)
+        n = pm / (m * ym)
+        C = pm / ym ** (1 / n)
+        yk = (C / (k * z)) ** (n / (n - 1))
+        if y <= yk:
+            p = k * z * y
+        elif y <= ym:
+            p = C * y ** (1 / n)
+        elif y <= yu:
+            p = pm + m * (y - ym)
+        else:
+            p = pu
+        return min(p, k * z * y)
+    return f
+
+
 def py_liquefied_sand():
     # Rollins et al. (2005), 0.3 m pile, z in m, y in mm, p in kN/m:
     # A = 3e-7 (z+1)^6.05, B = 2.80 (z+1)^0.11, C = 2.85 (z+1)^-0.41,
@@ -840,6 +881,11 @@ PY_MODELS = [
      py_reese_sand(False), "Reese, Cox & Koop (1974)", "STATIC     0", (6.0, 10.0)),
     (5, "Reese sand (cyclic)", "10.0 35.0 16300.0\n10.0 35.0 16300.0\n",
      py_reese_sand(True), "Reese, Cox & Koop (1974)", "CYCLIC   100", (6.0, 10.0)),
+    (11, "Cemented silt (static)",
+     "9.0 20.0 30.0 0.01 40000.0\n9.0 20.0 30.0 0.01 40000.0\n",
+     py_cemented_silt(), "formula written in the script from the engine's "
+     "documented c-φ criterion (not checked against a publication)",
+     "STATIC     0", (6.0, 10.0)),
     (7, "Liquefied sand", "9.0\n9.0\n", py_liquefied_sand(),
      "Rollins et al. (2005)", "STATIC     0", (2.0, 5.0)),
     (8, "Weak rock", "22.0 2000.0 200000.0 50.0 0.0002\n"
@@ -886,14 +932,18 @@ def validate_py(eng):
         "(cyclic); its shallower A and B are read from the published figures "
         "and are not checked here. Cyclic soft clay: Matlock's plateau is "
         "0.72·pu; the engine uses 0.5·3^⅓·pu = 0.7211·pu (the static curve at "
-        "3·y50, so that the curve is continuous), 0.16 %% higher, hence the "
-        "0.2 %% tolerance. A point that lies exactly on a branch boundary "
+        "3·y50, so that the curve is continuous), 0.16 % higher, hence the "
+        "0.2 % tolerance. A point that lies exactly on a branch boundary "
         "where the published branches do not meet (stiff clay with free "
         "water at 6·As·y50: 0.055·5^1.25 = 0.4112 against 0.411) is compared "
         "with the nearer branch. Cyclic stiff clay with free water is checked "
-        "below z/b = 3.3 too, where Ac = 0.3. Not checked: cemented silt (its "
-        "published form could not be cited with confidence here), Reese sand "
-        "above z/b = 5; massive rock is not "
+        "below z/b = 3.3 too, where Ac = 0.3. Cemented silt is checked below "
+        "z/b = 5 against its formula as the engine documents it (sand "
+        "wedge/flow-around part times A = 0.88 plus the clay part, with "
+        "pm = 1.5·(Ps + Pc) at b/60): no publication of that exact form could "
+        "be cited with confidence here, so this row shows that the engine "
+        "computes its documented curve, not that the curve is the published "
+        "one. Not checked: Reese sand and cemented silt above z/b = 5; massive rock is not "
         "available for lateral analysis and frozen soil has no p-y curves.")
     for model in PY_MODELS:
         code, name, lines, ref, src, load = model[:6]
