@@ -459,6 +459,7 @@ h2 { font-size: 17px; margin: 0 0 8px; color: #1f3a5f; border-bottom: 2px solid 
 .messages.clean { background: #e8f5e9; border-color: #7cb87f; }
 .messages details { margin: 4px 0; }
 .messages summary { cursor: pointer; font-weight: bold; }
+.messages summary .first { font-weight: normal; margin-left: 8px; }
 .messages pre { margin: 4px 0 4px 16px; font-size: 12px; white-space: pre-wrap; }
 .partial { background: #fdecea; border: 1px solid #d9534f; border-radius: 6px; padding: 8px 14px; font-weight: bold; }
 .layout { display: flex; gap: 16px; align-items: flex-start; }
@@ -577,9 +578,14 @@ std::string fn_Messages_Html(const Html_Sources& s) {
   h += std::string("<div class=\"") + cls + "\">\n";
   if (!closing.empty()) h += "<p><strong>" + fn_Html(closing) + "</strong></p>\n";
   if (blocks.empty()) h += "<p>The run wrote no warning or error message.</p>\n";
+  // Headers and first lines stay visible; the full text of a warning opens on
+  // a click, that of an error is open.
   for (const Message_Block& b : blocks) {
-    h += "<details open><summary>" + fn_Html(b.header);
-    if (b.times > 1) h += " (" + std::to_string(b.times) + " times)";
+    const std::string first = fn_First_Text(b);
+    h += std::string(b.kind == Message_Block::ERROR ? "<details open>" : "<details>") +
+         "<summary>" + fn_Html(b.header);
+    if (b.times > 1) h += " (" + std::to_string(b.times) + " times; the first shown)";
+    if (!first.empty()) h += "<span class=\"first\"> " + fn_Html(first) + "</span>";
     h += "</summary><pre>";
     for (const std::string& l : b.lines) h += fn_Html(l) + "\n";
     h += "</pre></details>\n";
