@@ -349,6 +349,11 @@ TEST_F(Host, PlotCommandRendersAPlotFileOrNamesTheBadLine) {
   std::string page = Read_File(dir + "/page.html");
   EXPECT_NE(page.find("id=\"canvas-stiffness-rotation\""), std::string::npos);
   EXPECT_FALSE(Has_External_Reference(page));
+  for (const char* target : {"a.plt", "a.out", "./a.msg"}) {
+    Cli_Result refused = Run(std::string("plot a.plt -o ") + target);
+    EXPECT_EQ(refused.exit_code, 2) << target;
+    EXPECT_NE(refused.err.find("would replace"), std::string::npos) << refused.err;
+  }
   EXPECT_EQ(Run("plot a.plt").exit_code, 0);  // default: beside the plot file
   EXPECT_TRUE(File_Exists(dir + "/a.html"));
   // Line 5 of a copy damaged: the message names the file and the line.
