@@ -520,7 +520,7 @@ const char* const PAGE_SCRIPT = R"JS(
       var a = Math.abs(v);
       if (top >= 1e5 || (top > 0 && top < 1e-3)) {
         var digits = step > 0 ? Math.ceil(Math.log10(top / step)) : 1;
-        return v === 0 ? '0' : v.toExponential(Math.min(6, Math.max(1, digits)));
+        return v === 0 ? '0' : v.toExponential(Math.min(4, Math.max(1, digits)));
       }
       return Number(v.toPrecision(6)); } };
     var scales = {
@@ -694,8 +694,16 @@ std::string fn_Html_Page(const Html_Sources& s) {
     if (!summary.empty()) h += "<aside>" + summary + "</aside>";
     h += "</div>\n" + lrfd + "</section>\n";
   }
-  if (!py.empty())
-    h += "<section id=\"py\"><h2>p-y curves</h2>\n" + fn_Chart_Holders(py, true) + "</section>\n";
+  std::string above;
+  for (const Plot_Py_Curve& p : d.py)
+    if (p.above_ground)
+      above += (above.empty() ? "" : ", ") + fn_Shown_Number(p.depth * u.depth_scale, 4) + " " + u.depth;
+  if (!py.empty() || !above.empty()) {
+    h += "<section id=\"py\"><h2>p-y curves</h2>\n" + fn_Chart_Holders(py, true);
+    if (!above.empty())
+      h += "<p>No p-y curve at " + fn_Html(above) + ": above the ground surface.</p>\n";
+    h += "</section>\n";
+  }
   if (!sections.empty())
     h += "<section id=\"sections\"><h2>Moment-curvature and bending stiffness of the sections</h2>\n" +
          fn_Chart_Holders(sections, true) + "</section>\n";
