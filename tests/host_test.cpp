@@ -219,6 +219,13 @@ TEST_F(Host, OutputThatWouldReplaceAnInputIsRefused) {
   // Elsewhere the input named like a report runs normally.
   EXPECT_EQ(Run("--out elsewhere case.out").exit_code, 1);
   Expect_Run_Files(dir + "/elsewhere", "case");
+  // The page of --html is an output too.
+  Write_File(dir + "/page.html", NO_TAG_INPUT);
+  Cli_Result html = Run("--html page.html");
+  EXPECT_EQ(html.exit_code, 2);
+  EXPECT_NE(html.err.find("would replace"), std::string::npos) << html.err;
+  EXPECT_EQ(Read_File(dir + "/page.html"), NO_TAG_INPUT);
+  EXPECT_EQ(Run("page.html").exit_code, 1);  // without --html it runs
 }
 
 TEST_F(Host, SeveralInputsInParallelPrintPrefixedBlocksInInputOrder) {
