@@ -4,6 +4,7 @@
 #include "engine/messages.h"
 #include "engine/run_state.h"
 #include "section/elastic_section.h"
+#include "section/interaction.h"
 #include "section/section_driver.h"
 #include "section/section_model.h"
 
@@ -61,6 +62,8 @@ void Analyse_Nonlinear_Section(int s) {
     Write_Strand_Details();
   }
   Compute_Moment_Curvature();
+  if (Error_Recorded()) return;
+  Analyse_Interaction_Diagram(s);
 }
 
 }  // namespace ormyx
