@@ -454,7 +454,8 @@ void Write_Interaction_Report() {
   Write_Line(CH_REPORT, " -----  --------------  --------------  ------------  --------  --------------  --------------  ------------------");
   for (int k = 1; k <= d.i_Number_of_Points; ++k) {
     const Interaction_Point& p = d.point[k];
-    const bool axial = p.i_Mark == MARK_PURE_COMPRESSION || p.i_Mark == MARK_PURE_TENSION;
+    // The strain of a plastic steel pipe says nothing: its column stays blank.
+    const bool axial = p.i_Mark == MARK_PURE_COMPRESSION || p.i_Mark == MARK_PURE_TENSION || pipe;
     Write_Line(CH_REPORT, fmt::I(k, 6) + Number_Field(p.rd_Pn, 16) + Number_Field(p.rd_Mn, 16) +
                               (axial ? std::string(14, ' ') : Number_Field(p.rd_NetTensileStrain, 14)) +
                               fmt::F(p.rd_Phi, 10, 4) + Number_Field(p.rd_PFactored, 16) +

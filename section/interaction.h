@@ -79,6 +79,12 @@ void Compute_Interaction_Diagram(int32_t i_Code, bool b_Spiral);
 void Write_Interaction_Report();
 void Write_Interaction_Plot_Records();
 
+// After the echo: a run with the interaction diagram (whose reader leaves the
+// thrust list empty) takes the thrusts of the load cases; a lateral analysis
+// with load cases but no thrust for a nonlinear section records input error 86.
+inline constexpr int INP_NO_THRUSTS = 86;
+void Prepare_Thrust_List();
+
 // Diagram, report block and plot records of section s when the options ask
 // for the interaction diagram and the section has a section model.
 void Analyse_Interaction_Diagram(int s);
