@@ -25,6 +25,7 @@ constexpr double EPS_TL = 0.005;             // AASHTO tension-controlled limit 
 constexpr double PIPE_PLASTIC_MULTIPLE = 100.0;  // extreme strain of the plastic steel pipe, in eps_y
 constexpr double GAMMA_C = 1.5, GAMMA_S = 1.15, ALPHA_CC = 1.0;  // EN 1992-1-1 2.4.2.4, 3.1.6
 constexpr double PHI_STEEL = 0.90;           // steel pipe alone
+constexpr double PHI_PLAIN = 0.60;           // plain concrete, ACI 318-19 21.2.1(g)
 constexpr double MPA_PER_KSI = 6.894757293168361;
 constexpr int PIPE_STEPS = 40;
 constexpr int COMPRESSION_STEPS = 12;
@@ -34,6 +35,12 @@ Interaction_Diagram& ID() { return RS().sec.inter; }
 
 bool fn_Is_Pipe(const EI_Vars& EI) { return EI.i_AnalysisShape == SHAPE_STEEL_PIPE; }
 bool fn_Is_Prestressed(const EI_Vars& EI) { return EI.i_MaterialKind >= MATERIAL_PRESTRESSED_FIRST; }
+int fn_Bar_Count(const EI_Vars& EI);
+bool fn_Has_Casing(const EI_Vars& EI);
+// Concrete without bars, strands or casing: no tension steel to classify.
+bool fn_Is_Plain(const EI_Vars& EI) {
+  return !fn_Is_Pipe(EI) && fn_Bar_Count(EI) < 1 && !fn_Has_Casing(EI);
+}
 bool fn_Has_Casing(const EI_Vars& EI) {
   const int32_t s = EI.i_AnalysisShape;
   return (s == SHAPE_CIRCLE_CASING || s == SHAPE_CIRCLE_CASING_CORE || s == SHAPE_STEEL_PIPE) &&
@@ -250,8 +257,8 @@ void Factor_Points(bool b_Spiral) {
       else p.rd_Phi = 0.0;
       continue;
     }
-    double phi = PHI_STEEL;
-    if (!pipe) {
+    double phi = fn_Is_Plain(EI) ? PHI_PLAIN : PHI_STEEL;
+    if (!pipe && !fn_Is_Plain(EI)) {
       double eps_t = p.rd_NetTensileStrain;
       if (p.i_Mark == MARK_PURE_COMPRESSION) eps_t = -EPS_CU;
       if (p.i_Mark == MARK_PURE_TENSION) eps_t = 1.0;
@@ -362,7 +369,9 @@ void Compute_Interaction_Diagram(int32_t i_Code, bool b_Spiral) {
   d.rd_P0 = EI.rd_P0;
   d.rd_AxialCapFactor = pipe ? 1.0 : (b_Spiral ? 0.85 : 0.80);
   const double phi_c = pipe ? PHI_STEEL
-                            : fn_Strength_Reduction_Factor(d.i_Code, b_Spiral, ps, -EPS_CU, eps_ty, fy_ksi);
+                       : fn_Is_Plain(EI)
+                           ? PHI_PLAIN
+                           : fn_Strength_Reduction_Factor(d.i_Code, b_Spiral, ps, -EPS_CU, eps_ty, fy_ksi);
   d.rd_MaxFactoredAxial = phi_c * d.rd_AxialCapFactor * d.rd_P0;
 
   const double c_pb = fn_Pure_Bending_Depth(pipe ? h : 8.0 * dt);
@@ -431,12 +440,17 @@ void Write_Interaction_Report() {
                                                        : "ACI 318-19 (21.2.2, 22.4.2.1)") +
                               (pipe ? ", steel section: phi = 0.90." : ","));
     if (!pipe) {
-      Write_Line(CH_REPORT, std::string("phi by the net tensile strain of the extreme tension steel, ") +
-                                (d.b_Spiral != L_FALSE ? "spiral" : "tied") + " member.");
-      Write_Section_Value("Compression-controlled strain limit", d.rd_YieldStrain, "", 52);
-      Write_Section_Value("Tension-controlled strain limit", d.rd_TensionLimit, "", 52);
-      Write_Section_Value("Depth of extreme tension steel, dt", d.rd_ExtremeSteelDepth,
-                          fn_Section_Unit(UNIT_LENGTH), 52);
+      if (fn_Is_Plain(EI))
+        Write_Line(CH_REPORT, "Plain concrete section (no bars, strands or casing): phi = 0.60.");
+      else
+        Write_Line(CH_REPORT, std::string("phi by the net tensile strain of the extreme tension steel, ") +
+                                  (d.b_Spiral != L_FALSE ? "spiral" : "tied") + " member.");
+      if (!fn_Is_Plain(EI)) {
+        Write_Section_Value("Compression-controlled strain limit", d.rd_YieldStrain, "", 52);
+        Write_Section_Value("Tension-controlled strain limit", d.rd_TensionLimit, "", 52);
+        Write_Section_Value("Depth of extreme tension steel, dt", d.rd_ExtremeSteelDepth,
+                            fn_Section_Unit(UNIT_LENGTH), 52);
+      }
       Write_Section_Value(std::string("Maximum factored axial force = ") +
                               (d.b_Spiral != L_FALSE ? "0.85" : "0.80") + " phi P0",
                           d.rd_MaxFactoredAxial, fn_Section_Unit(UNIT_FORCE), 52);

@@ -199,6 +199,16 @@ TEST(InteractionFactors, FactoredDiagramOfTheRectangle) {
   // ACI: eps_ty + 0.003 = 0.005069; AASHTO: 0.005.
   Rectangle_Diagram(CODE_ACI318);
   EXPECT_NEAR(Diagram().rd_TensionLimit, FY / ES + 0.003, 1e-15);
+
+  // Plain concrete (no bars): phi = 0.60 throughout, P0 = 0.85 f'c Ag, no tension.
+  Rectangle(B, H, 0, 1.0, AB, COVER, FC, FY);
+  Initialize();
+  Compute_Axial_Capacities();
+  Compute_Interaction_Diagram(CODE_ACI318, false);
+  const Interaction_Diagram& d = Diagram();
+  EXPECT_NEAR(d.point[1].rd_Pn, double(0.85f) * FC * B * H, 1e-9);
+  EXPECT_NEAR(d.point[d.i_Number_of_Points].rd_Pn, 0.0, 1e-12);
+  for (int k = 1; k <= d.i_Number_of_Points; ++k) EXPECT_DOUBLE_EQ(d.point[k].rd_Phi, 0.60) << k;
 }
 
 TEST(InteractionEurocode, AxialDesignStrengthsByHand) {
