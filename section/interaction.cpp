@@ -489,4 +489,11 @@ void Analyse_Interaction_Diagram(int s) {
   Write_Interaction_Plot_Records();
 }
 
+void Write_No_Interaction_Note(int s) {
+  if (RS().prob.opt.b_ComputeInteraction == L_FALSE) return;
+  Write_Line(CH_REPORT);
+  Write_Line(CH_REPORT, "No interaction diagram for Section " + fmt::I0(s) +
+                            ": its bending stiffness is given directly, without a cross-section model.");
+}
+
 }  // namespace ormyx

@@ -88,5 +88,8 @@ void Prepare_Thrust_List();
 // Diagram, report block and plot records of section s when the options ask
 // for the interaction diagram and the section has a section model.
 void Analyse_Interaction_Diagram(int s);
+// The report line of a section without a section model (types 11-13) when
+// the interaction diagram is requested: it gets no diagram.
+void Write_No_Interaction_Note(int s);
 
 }  // namespace ormyx

@@ -41,12 +41,15 @@ void Analyse_Nonlinear_Section(int s) {
   switch (type) {
     case SECTION_ELASTIC:
       Elastic_Section_Table(s);
+      Write_No_Interaction_Note(s);
       return;
     case SECTION_ELASTIC_PLASTIC:
       Elastic_Plastic_Section_Table(s);
+      Write_No_Interaction_Note(s);
       return;
     case SECTION_USER_EI:
       User_EI_Section_Table(s);
+      Write_No_Interaction_Note(s);
       return;
     default:
       break;

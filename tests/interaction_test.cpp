@@ -387,18 +387,21 @@ TEST(InteractionRun, UsDrilledShaftExampleWithAci318) {
 
 TEST(InteractionRun, SiRectangularPileWithEurocode2AndAashto) {
   // A 0.4 m x 0.6 m pile (bending over the 0.6 m depth), six 25 mm bars
-  // (491 mm^2) 60 mm from the faces, f'c 30 MPa, fy 500 MPa.
+  // (491 mm^2) 60 mm from the faces, f'c 30 MPa, fy 500 MPa, over an
+  // elastic section.
   const std::string section =
-      "SECTIONS\n1\n1\n0\n15.0\n600.0\n400.0\n30000.0\n19.0\n"
+      "SECTIONS\n2\n1\n0\n15.0\n600.0\n400.0\n30000.0\n19.0\n"
       "Use default concrete tensile strength\nUse internal stress-strain curve for concrete\n"
       "Rebar Arrangement Not Same As Section Above\nRebar in noncircular pattern\n500000.0\n2.0E8\n6\n"
       "1 8 25.0 490.9 -140.0 240.0\n2 8 25.0 490.9 0.0 240.0\n3 8 25.0 490.9 140.0 240.0\n"
-      "4 8 25.0 490.9 -140.0 -240.0\n5 8 25.0 490.9 0.0 -240.0\n6 8 25.0 490.9 140.0 -240.0\n";
+      "4 8 25.0 490.9 -140.0 -240.0\n5 8 25.0 490.9 0.0 -240.0\n6 8 25.0 490.9 140.0 -240.0\n"
+      // Section 2: an elastic 400 mm round section 5 m long, without a diagram.
+      "2\n11\n5.0\n2\n2.0E7\n400.0\n400.0\n125664.0\n125664.0\n1.2566E9\n1.2566E9\n";
   for (const char* code : {"Eurocode2", "AASHTO"}) {
     const std::string input =
         std::string("ORMYXP6\nTITLE\nInteraction diagram, SI\n\n\n\n\nOPTIONS\nUnits SI\nUseLRFD NO\n"
                     "ComputeKmatrix NO\nUseTipShear NO\nUseSoilMovement NO\nUsePYModifiers NO\n"
-                    "ComputeEIOnly NO\nLoading STATIC     0\nMaxIterations 100\nMaxDeflection 0.25\n"
+                    "ComputeEIOnly NO\nLoading STATIC     0\nMaxIterations 1000\nMaxDeflection 0.25\n"
                     "Tolerance 2.54E-7\nIncrements 100\nPrintSummaryOnly NO\nPrintIncrement 10\n"
                     "PrintPYCurves NO\nComputeInteraction YES\nCode ") +
         code + "\n" + section +
@@ -408,6 +411,8 @@ TEST(InteractionRun, SiRectangularPileWithEurocode2AndAashto) {
     ASSERT_EQ(r.status, 0) << code << "\n" << r.report;
     Expect_Interaction_Output(r, 1, " (kN, kN-m)");
     EXPECT_NE(r.report.find("Number of Axial Thrust Force Values Determined from Pile-head Loadings = 2"),
+              std::string::npos);
+    EXPECT_NE(r.report.find("No interaction diagram for Section 2: its bending stiffness is given directly"),
               std::string::npos);
   }
 }
