@@ -378,6 +378,7 @@ void Run_Analysis() {
                  "Completed computing nonlinear bending stiffness of section " + fmt::I0(sct));
       Write_Line(CH_MESSAGE);
     }
+    Write_Interaction_Plot_Records();
     return;
   }
 
@@ -402,6 +403,7 @@ void Run_Analysis() {
       Write_Line(CH_MESSAGE,
                  "Completed computing nonlinear bending stiffness of section " + fmt::I0(sct));
     }
+    Write_Interaction_Plot_Records();
   }
 
   if (o.b_UseLRFD) s.prob.load.i_Number_of_Loads = s.prob.load.i_Number_of_LRFD_Combinations;

@@ -478,6 +478,7 @@ void Write_Interaction_Report() {
 }
 
 void Analyse_Interaction_Diagram(int s) {
+  static_assert(INTERACTION_MAX_SECTIONS >= MAX_SECTIONS, "one diagram per pile section");
   const Run_State& R = RS();
   if (R.prob.opt.b_ComputeInteraction == L_FALSE) return;
   if (s < 1 || s > R.prob.sec.i_Number_of_Sections || s > MAX_SECTIONS) return;
@@ -486,7 +487,9 @@ void Analyse_Interaction_Diagram(int s) {
   // smaller factor and cap, are taken for every section.
   Compute_Interaction_Diagram(R.prob.opt.i_InteractionCode, false);
   Write_Interaction_Report();
-  Write_Interaction_Plot_Records();
+  Interaction_Diagrams& kept = RS().sec.diagrams;
+  if (kept.i_Number_of_Diagrams < INTERACTION_MAX_SECTIONS)
+    kept.diagram[++kept.i_Number_of_Diagrams] = ID();
 }
 
 void Write_No_Interaction_Note(int s) {

@@ -40,6 +40,8 @@ struct Interaction_Point {
   int32_t i_Mark = MARK_NONE;
 };
 
+inline constexpr int INTERACTION_MAX_SECTIONS = 20;  // one diagram per pile section
+
 struct Interaction_Diagram {
   List<Interaction_Point, INTERACTION_MAX_POINTS> point;
   int32_t i_Number_of_Points = 0;
@@ -75,8 +77,18 @@ void Strain_Plane_Resultant(double e_top, double curvature, double kc, double ks
 // computation) for the code i_Code, kept in RS().sec.inter.
 void Compute_Interaction_Diagram(int32_t i_Code, bool b_Spiral);
 
-// Report block and plot records (Line 15 and its Line 16 records) of the diagram.
+// The diagrams of the run's sections, in section order, kept for the plot
+// file (RS().sec.diagrams).
+struct Interaction_Diagrams {
+  List<Interaction_Diagram, INTERACTION_MAX_SECTIONS> diagram;
+  int32_t i_Number_of_Diagrams = 0;
+};
+
+// Report block of the current diagram.
 void Write_Interaction_Report();
+// Plot records of every kept diagram: per section Line 15 and its Line 16
+// records. Written after the moment-curvature records of all sections, so
+// that a reader counting Lines 4 and 5 section by section finds them intact.
 void Write_Interaction_Plot_Records();
 
 // After the echo: a run with the interaction diagram (whose reader leaves the
@@ -85,8 +97,9 @@ void Write_Interaction_Plot_Records();
 inline constexpr int INP_NO_THRUSTS = 86;
 void Prepare_Thrust_List();
 
-// Diagram, report block and plot records of section s when the options ask
-// for the interaction diagram and the section has a section model.
+// Diagram and report block of section s when the options ask for the
+// interaction diagram and the section has a section model; the diagram is
+// kept for the plot file.
 void Analyse_Interaction_Diagram(int s);
 // The report line of a section without a section model (types 11-13) when
 // the interaction diagram is requested: it gets no diagram.

@@ -1,6 +1,6 @@
-// Plot records of the interaction diagram: Line 15 (number of points and
-// section) and one Line 16 per point (nominal axial force and moment, the
-// strength reduction factor, factored axial force and moment).
+// Plot records of the interaction diagrams: per section Line 15 (number of
+// points and section) and one Line 16 per point (nominal axial force and
+// moment, the strength reduction factor, factored axial force and moment).
 #include <string>
 
 #include "engine/format.h"
@@ -10,13 +10,12 @@
 
 namespace ormyx {
 
-void Write_Interaction_Plot_Records() {
-  const Interaction_Diagram& d = RS().sec.inter;
-  const int32_t iunits = RS().prob.opt.IUNITS;
+namespace {
+
+void Write_Diagram_Records(const Interaction_Diagram& d, const char* units) {
   const int n = d.i_Number_of_Points;
   Write_Line(CH_PLOT, fmt::I(n, 5) + fmt::I(d.i_Section, 5) + fmt::X(70) +
                           "Line 15: Num. interaction diagram points, Section " + fmt::I0(d.i_Section));
-  const char* units = iunits == SI_UNITS ? " (kN, kN-m)" : (iunits == US_UNITS ? " (kips, in-kips)" : "");
   for (int k = 1; k <= n; ++k) {
     const Interaction_Point& p = d.point[k];
     Put(CH_PLOT, fmt::E(p.rd_Pn, 15, 7) + fmt::E(p.rd_Mn, 15, 7) + fmt::E(p.rd_Phi, 15, 7) +
@@ -25,6 +24,16 @@ void Write_Interaction_Plot_Records() {
     Put(CH_PLOT, std::string("Line 16: Pn, Mn, phi, phiPn, phiMn") + units);
     End_Line(CH_PLOT);
   }
+}
+
+}  // namespace
+
+void Write_Interaction_Plot_Records() {
+  const Interaction_Diagrams& kept = RS().sec.diagrams;
+  const int32_t iunits = RS().prob.opt.IUNITS;
+  const char* units = iunits == SI_UNITS ? " (kN, kN-m)" : (iunits == US_UNITS ? " (kips, in-kips)" : "");
+  for (int j = 1; j <= kept.i_Number_of_Diagrams && j <= INTERACTION_MAX_SECTIONS; ++j)
+    Write_Diagram_Records(kept.diagram[j], units);
 }
 
 }  // namespace ormyx

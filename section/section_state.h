@@ -14,6 +14,7 @@ struct Section_State {
   EI_Vars EI;
   Moment_Curvature_State mc;  // moment-curvature tables of the section being analysed
   Interaction_Diagram inter;  // axial force-moment interaction diagram of that section
+  Interaction_Diagrams diagrams;  // the diagrams of all sections, for the plot file
   int32_t i_NumberOfSlices = NUM_SLICES;
   double rd_NumberOfSlices = NUM_SLICES;
   int32_t i_MaxCurvaturePoints = 150;
