@@ -457,14 +457,15 @@ void Write_Interaction_Report() {
     }
   }
   Write_Line(CH_REPORT);
-  Write_Line(CH_REPORT, ec2 ? " Point     Nominal Axial   Nominal Moment   Net Tensile    Ratio     Design Axial   Design Moment    Point of"
-                            : " Point     Nominal Axial   Nominal Moment   Net Tensile     Phi    Factored Axial Factored Moment    Point of");
-  Write_Line(CH_REPORT, ec2 ? "            Force, Pn        Capacity, Mn     Strain               Force, NRd     Capacity, MRd   Diagram"
-                            : "            Force, Pn        Capacity, Mn     Strain               Force, phi Pn  Cap., phi Mn    Diagram");
-  std::string units = "      ";
-  units += fmt::A(std::string(10, ' ') + force, 16) + fmt::A(std::string(8, ' ') + moment, 17) +
-           std::string(23, ' ') + fmt::A(std::string(6, ' ') + force, 16) + fmt::A(std::string(4, ' ') + moment, 15);
-  Write_Line(CH_REPORT, units);
+  // Column texts right-aligned over the fields below them.
+  auto R = [](const std::string& t, int w) { return std::string(std::size_t(w > int(t.size()) ? w - int(t.size()) : 0), ' ') + t; };
+  Write_Line(CH_REPORT, " Point" + R("Nominal Axial", 16) + R("Nominal Moment", 16) + R("Net Tensile", 14) +
+                            R(ec2 ? "Ratio" : "Phi", 10) + R(ec2 ? "Design Axial" : "Factored Axial", 16) +
+                            R(ec2 ? "Design Moment" : "Factored Moment", 16) + "  Point of");
+  Write_Line(CH_REPORT, "      " + R("Force, Pn", 16) + R("Capacity, Mn", 16) + R("Strain", 14) + R("", 10) +
+                            R(ec2 ? "Force, NRd" : "Force, phi Pn", 16) +
+                            R(ec2 ? "Capacity, MRd" : "Cap., phi Mn", 16) + "  Diagram");
+  Write_Line(CH_REPORT, "      " + R(force, 16) + R(moment, 16) + R("", 24) + R(force, 16) + R(moment, 16));
   Write_Line(CH_REPORT, " -----  --------------  --------------  ------------  --------  --------------  --------------  ------------------");
   for (int k = 1; k <= d.i_Number_of_Points; ++k) {
     const Interaction_Point& p = d.point[k];
@@ -473,7 +474,8 @@ void Write_Interaction_Report() {
     Write_Line(CH_REPORT, fmt::I(k, 6) + Number_Field(p.rd_Pn, 16) + Number_Field(p.rd_Mn, 16) +
                               (axial ? std::string(14, ' ') : Number_Field(p.rd_NetTensileStrain, 14)) +
                               fmt::F(p.rd_Phi, 10, 4) + Number_Field(p.rd_PFactored, 16) +
-                              Number_Field(p.rd_MFactored, 16) + "  " + fn_Mark_Text(p.i_Mark));
+                              Number_Field(p.rd_MFactored, 16) +
+                              (p.i_Mark != MARK_NONE ? std::string("  ") + fn_Mark_Text(p.i_Mark) : std::string()));
   }
 }
 
