@@ -408,6 +408,43 @@ TEST(InteractionRun, LrfdRunAndThreeSectionsOfBendingStiffnessOnly) {
   Expect_Interaction_Output(ei, 3, " (kN, kN-m)");
 }
 
+// The value after the last "=" of the report line that starts with label.
+double Report_Value(const std::string& report, const std::string& label) {
+  for (const std::string& l : Split_Lines(report))
+    if (l.rfind(label, 0) == 0) return std::stod(l.substr(l.rfind('=') + 1));
+  ADD_FAILURE() << "no report line " << label;
+  return 0.0;
+}
+
+TEST(InteractionRun, AxialEndsMatchTheSectionCapacities) {
+  // The diagram's axial ends are the capacities the section analysis reports:
+  // prestressed pile (strands with their prestrain), cased shaft with a filled
+  // core, steel pipe (tension: the same yield force as compression).
+  struct Case {
+    const char* example;
+    const char* code;
+    const char* compression;
+    const char* tension;  // nullptr: -P0
+    double tolerance;     // relative; the strand law stays just below fpu
+  } cases[] = {
+      {"us_prestressed_square.inp", "Eurocode2", "Nom. Axial Cap., Pn", "Axial Capacity in Tension, Nt", 1e-3},
+      {"us_cased_shaft_filled_core.inp", "AASHTO", "Nom. Axial Structural Capacity", "Nominal Axial Tensile Capacity",
+       1e-4},
+      {"us_pipe_api_sand.inp", "ACI318", "Nom. Axial Structural Capacity", nullptr, 1e-4},
+  };
+  for (const Case& c : cases) {
+    const auto r = ormyx_test::Run_Engine(Example_With_Interaction(c.example, c.code));
+    ASSERT_EQ(r.status, 0) << c.example << "\n" << r.report;
+    Expect_Interaction_Output(r, 1, " (kips, in-kips)");
+    const std::vector<std::string> pts = Lines_With(r.plot, "Line 16:");
+    ASSERT_GE(pts.size(), 30u);
+    const double P0 = Report_Value(r.report, c.compression);
+    const double T0 = c.tension ? Report_Value(r.report, c.tension) : -P0;
+    EXPECT_NEAR(std::stod(pts.front().substr(0, 15)), P0, c.tolerance * std::fabs(P0)) << c.example;
+    EXPECT_NEAR(std::stod(pts.back().substr(0, 15)), T0, c.tolerance * std::fabs(T0)) << c.example;
+  }
+}
+
 TEST(InteractionRun, SiRectangularPileWithEurocode2AndAashto) {
   // A 0.4 m x 0.6 m pile (bending over the 0.6 m depth), six 25 mm bars
   // (491 mm^2) 60 mm from the faces, f'c 30 MPa, fy 500 MPa, over an
