@@ -35,12 +35,6 @@ Interaction_Diagram& ID() { return RS().sec.inter; }
 
 bool fn_Is_Pipe(const EI_Vars& EI) { return EI.i_AnalysisShape == SHAPE_STEEL_PIPE; }
 bool fn_Is_Prestressed(const EI_Vars& EI) { return EI.i_MaterialKind >= MATERIAL_PRESTRESSED_FIRST; }
-int fn_Bar_Count(const EI_Vars& EI);
-bool fn_Has_Casing(const EI_Vars& EI);
-// Concrete without bars, strands or casing: no tension steel to classify.
-bool fn_Is_Plain(const EI_Vars& EI) {
-  return !fn_Is_Pipe(EI) && fn_Bar_Count(EI) < 1 && !fn_Has_Casing(EI);
-}
 bool fn_Has_Casing(const EI_Vars& EI) {
   const int32_t s = EI.i_AnalysisShape;
   return (s == SHAPE_CIRCLE_CASING || s == SHAPE_CIRCLE_CASING_CORE || s == SHAPE_STEEL_PIPE) &&
@@ -49,6 +43,10 @@ bool fn_Has_Casing(const EI_Vars& EI) {
 int fn_Bar_Count(const EI_Vars& EI) {
   if (fn_Is_Pipe(EI)) return 0;
   return EI.i_NumBars < 0 ? 0 : (EI.i_NumBars < MAX_BARS ? EI.i_NumBars : MAX_BARS);
+}
+// Concrete without bars, strands or casing: no tension steel to classify.
+bool fn_Is_Plain(const EI_Vars& EI) {
+  return !fn_Is_Pipe(EI) && fn_Bar_Count(EI) < 1 && !fn_Has_Casing(EI);
 }
 
 // Stress in ksi of a section stress (kPa in SI problems).
