@@ -25,7 +25,7 @@ constexpr double EPS_TL = 0.005;             // AASHTO tension-controlled limit 
 constexpr double PIPE_PLASTIC_MULTIPLE = 100.0;  // extreme strain of the plastic steel pipe, in eps_y
 constexpr double GAMMA_C = 1.5, GAMMA_S = 1.15, ALPHA_CC = 1.0;  // EN 1992-1-1 2.4.2.4, 3.1.6
 constexpr double PHI_STEEL = 0.90;           // steel pipe alone
-constexpr double PHI_PLAIN = 0.60;           // plain concrete, ACI 318-19 21.2.1(g)
+constexpr double PHI_PLAIN = 0.60;           // plain concrete, ACI 318-19 Table 21.2.1
 constexpr double MPA_PER_KSI = 6.894757293168361;
 constexpr int PIPE_STEPS = 40;
 constexpr int COMPRESSION_STEPS = 12;
