@@ -20,6 +20,7 @@
 #include "input/tokenizer.h"
 #include "pycurves/py_framework.h"
 #include "pycurves/soil_properties.h"
+#include "section/interaction.h"
 
 namespace ormyx {
 
@@ -356,6 +357,8 @@ void Run_Analysis() {
   Echo_Input_Data();
   if (Error_Recorded()) return;
   Convert_US_Input_Units();
+  Prepare_Thrust_List();
+  if (Error_Recorded()) return;
 
   const int nsec = s.prob.sec.i_Number_of_Sections;
   if (o.i_Analysis_Type == ANALYSIS_EI_ONLY) {
@@ -375,6 +378,7 @@ void Run_Analysis() {
                  "Completed computing nonlinear bending stiffness of section " + fmt::I0(sct));
       Write_Line(CH_MESSAGE);
     }
+    Write_Interaction_Plot_Records();
     return;
   }
 
@@ -399,6 +403,7 @@ void Run_Analysis() {
       Write_Line(CH_MESSAGE,
                  "Completed computing nonlinear bending stiffness of section " + fmt::I0(sct));
     }
+    Write_Interaction_Plot_Records();
   }
 
   if (o.b_UseLRFD) s.prob.load.i_Number_of_Loads = s.prob.load.i_Number_of_LRFD_Combinations;

@@ -204,12 +204,21 @@ bool Check_Increments(int32_t n) {
   return false;
 }
 
-// After END: the distinct axial thrusts of the load cases (or of the LRFD
-// load groups) in ascending order, kips in US customary units.
+// After END: the list of the thrusts, unless the interaction diagram is
+// requested (the run sequence builds it then, after the echo).
 void Build_Axial_Thrust_List() {
+  const Problem_Records& p = RS().prob;
+  if (p.opt.b_ComputeInteraction != L_FALSE || p.sec.i_Number_of_Sections < 1) return;
+  Build_Load_Thrust_List();
+}
+
+}  // namespace
+
+// The distinct axial thrusts of the load cases (or of the LRFD load groups)
+// in ascending order, kips in US customary units.
+void Build_Load_Thrust_List() {
   Problem_Records& p = RS().prob;
   Loading_Records& L = p.load;
-  if (p.opt.b_ComputeInteraction != L_FALSE || p.sec.i_Number_of_Sections < 1) return;
   L.Axial_Thrust_List.fill(0.0);
   L.i_Number_of_Thrusts = 0;
 
@@ -235,6 +244,8 @@ void Build_Axial_Thrust_List() {
   }
   L.i_Number_of_Thrusts = kept;
 }
+
+namespace {
 
 using Section_Reader = void (*)();
 

@@ -6,6 +6,8 @@
 namespace ormyx {
 
 void Read_Problem_Input();   // from line 2 to END; builds Axial_Thrust_List
+// Axial_Thrust_List from the thrusts of the load cases (or LRFD load groups).
+void Build_Load_Thrust_List();
 void Read_Options();         // OPTIONS
 void Read_Sections();        // SECTIONS
 void Read_Soil_Layers();     // SOIL LAYERS

@@ -4,6 +4,7 @@
 #include "engine/messages.h"
 #include "engine/run_state.h"
 #include "section/elastic_section.h"
+#include "section/interaction.h"
 #include "section/section_driver.h"
 #include "section/section_model.h"
 
@@ -40,12 +41,15 @@ void Analyse_Nonlinear_Section(int s) {
   switch (type) {
     case SECTION_ELASTIC:
       Elastic_Section_Table(s);
+      Write_No_Interaction_Note(s);
       return;
     case SECTION_ELASTIC_PLASTIC:
       Elastic_Plastic_Section_Table(s);
+      Write_No_Interaction_Note(s);
       return;
     case SECTION_USER_EI:
       User_EI_Section_Table(s);
+      Write_No_Interaction_Note(s);
       return;
     default:
       break;
@@ -61,6 +65,8 @@ void Analyse_Nonlinear_Section(int s) {
     Write_Strand_Details();
   }
   Compute_Moment_Curvature();
+  if (Error_Recorded()) return;
+  Analyse_Interaction_Diagram(s);
 }
 
 }  // namespace ormyx

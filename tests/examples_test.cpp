@@ -47,6 +47,8 @@ const std::map<std::string, std::vector<Case_Loads>> HAND_LOADS = {
     {"si_stiffness_matrix.inp",
      {{150.0, 0.0, true, 800.0, 0.0, 0.0}, {150.0, 0.0, false, 800.0, 0.0, 0.0}}},
     {"us_cased_shaft_filled_core.inp", {{150000.0, 18.0e6, true, 600000.0, 0.0, 0.0}}},
+    {"us_interaction_diagram.inp",
+     {{40000.0, 0.0, true, 150000.0, 0.0, 0.0}, {60000.0, 0.0, true, 400000.0, 0.0, 0.0}}},
     {"us_layered_p_multipliers.inp", {{8000.0, 0.0, true, 120000.0, 0.0, 0.0}}},
     {"us_length_study.inp", {{20000.0, 400000.0, true, 30000.0, 0.0, 0.0}}},
     // Strength I: 1.25 x 10000 + 1.75 x 6000, 1.75 x 600000, 1.25 x 300000 + 1.75 x 80000.

@@ -11,6 +11,7 @@
 #include <vector>
 
 #include "engine/messages.h"
+#include "section/interaction.h"
 #include "tests/read_input_fixture.h"
 #include "tests/test_support.h"
 
@@ -119,6 +120,8 @@ TEST(ReadGarble, ValidInputsReadWithoutError) {
     // The layer count is the line after the SOIL LAYERS keyword of each input.
     const std::size_t layers = in.text.find("SOIL LAYERS\n") + 12;
     EXPECT_EQ(RS().prob.soil.i_Number_of_Layers, std::stoi(in.text.substr(layers))) << in.name;
+    // With the interaction diagram the list is built by the run after the echo.
+    if (RS().prob.opt.b_ComputeInteraction != L_FALSE) Prepare_Thrust_List();
     EXPECT_GE(RS().prob.load.i_Number_of_Thrusts, 1) << in.name;
   }
   // The examples are there and are soft clay over another layer under one
