@@ -93,8 +93,8 @@ void Write_Interaction_Plot_Records();
 
 // After the echo: a run with the interaction diagram (whose reader leaves the
 // thrust list empty) takes the thrusts of the load cases; a lateral analysis
-// with load cases but no thrust for a nonlinear section records input error 86.
-inline constexpr int INP_NO_THRUSTS = 86;
+// with load cases but no thrust for a nonlinear section records input error 90.
+inline constexpr int INP_NO_THRUSTS = 90;
 void Prepare_Thrust_List();
 
 // Diagram and report block of section s when the options ask for the

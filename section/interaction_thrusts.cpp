@@ -13,7 +13,7 @@ namespace ormyx {
 // section analyses then take the thrusts of the load cases (AXIAL THRUST
 // LOADS or LOADING, whichever came last); an LRFD echo has built it already.
 // A lateral analysis whose cases need bending stiffness at a thrust that no
-// list holds would reach the solver with no stiffness: input error 86.
+// list holds would reach the solver with no stiffness: input error 90.
 void Prepare_Thrust_List() {
   Run_State& s = RS();
   const Problem_Options& o = s.prob.opt;

@@ -291,7 +291,7 @@ TEST(InteractionPipe, PlasticInteractionOfASteelPipe) {
   }
 }
 
-// The thrust list of a run with the interaction diagram, and input error 86
+// The thrust list of a run with the interaction diagram, and input error 90
 // for a lateral analysis whose load cases find no thrust.
 TEST(InteractionThrusts, ListFromTheLoadCasesOrInputError) {
   for (int interaction : {L_TRUE, L_FALSE}) {
