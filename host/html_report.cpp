@@ -238,7 +238,12 @@ std::vector<Chart> fn_Response_Charts(const Plot_Data& d, const Units& u, bool h
       Dataset s;
       s.label = fn_Case_Name(lc);
       s.color = lc.number - 1;
-      for (const Plot_Node& n : lc.nodes) s.points.emplace_back(n.*(k.field), n.x * u.depth_scale);
+      // The tip's stiffness is written as 0 by convention (the tip carries no
+      // moment), not a property of the pile: the stiffness line stops above it.
+      const std::size_t count =
+          k.field == &Plot_Node::ei && !lc.nodes.empty() ? lc.nodes.size() - 1 : lc.nodes.size();
+      for (std::size_t j = 0; j < count; ++j)
+        s.points.emplace_back(lc.nodes[j].*(k.field), lc.nodes[j].x * u.depth_scale);
       c.datasets.push_back(std::move(s));
     }
     if (has_ground) Add_Ground_Line(c, ground * u.depth_scale);
