@@ -2,12 +2,15 @@
 
 Every class here is a frozen dataclass built from the JSON document by
 :meth:`Result.from_json`; the document itself stays available as
-``Result.raw``. Values are in the units named by :class:`Units` (the internal
+``Result.raw``. A value the engine could not write (asterisks in the plot
+file, null in the document) is NaN here. Values are in the units named by :class:`Units` (the internal
 units of the run's unit system); docs/results-json.md lists them field by
 field.
 """
 
 from __future__ import annotations
+
+import math
 
 from dataclasses import dataclass, field
 from typing import Any, Mapping, Optional, Sequence
@@ -29,12 +32,17 @@ __all__ = [
 ]
 
 
+def _num(value: Any) -> float:
+    """A number of the document; null (a value the engine could not write) is NaN."""
+    return math.nan if value is None else float(value)
+
+
 def _floats(values: Any) -> list[float]:
-    return [float(v) for v in (values or [])]
+    return [_num(v) for v in (values or [])]
 
 
 def _optional_float(value: Any) -> Optional[float]:
-    return None if value is None else float(value)
+    return None if value is None else _num(value)
 
 
 def _optional_int(value: Any) -> Optional[int]:
@@ -112,8 +120,8 @@ class MomentCurvature:
     def from_json(cls, d: Mapping[str, Any]) -> "MomentCurvature":
         return cls(
             thrust_number=int(d["thrust_number"]),
-            axial_thrust=float(d["axial_thrust"]),
-            nominal_moment=float(d["nominal_moment"]),
+            axial_thrust=_num(d["axial_thrust"]),
+            nominal_moment=_num(d["nominal_moment"]),
             moment=_floats(d["moment"]),
             ei=_floats(d["ei"]),
             curvature=_floats(d["curvature"]),
@@ -191,7 +199,7 @@ class PyCurve:
     def from_json(cls, d: Mapping[str, Any]) -> "PyCurve":
         return cls(
             number=_optional_int(d.get("number")),
-            depth=float(d["depth"]),
+            depth=_num(d["depth"]),
             model=str(d.get("model", "")),
             y=_floats(d["y"]),
             p=_floats(d["p"]),
@@ -216,11 +224,11 @@ class CaseSummary:
     def from_json(cls, d: Mapping[str, Any]) -> "CaseSummary":
         return cls(
             case=int(d["case"]),
-            v_top=float(d["v_top"]),
-            y_top=float(d["y_top"]),
-            m_max=float(d["m_max"]),
-            v_max=float(d["v_max"]),
-            rotation=float(d["rotation"]),
+            v_top=_num(d["v_top"]),
+            y_top=_num(d["y_top"]),
+            m_max=_num(d["m_max"]),
+            v_max=_num(d["v_max"]),
+            rotation=_num(d["rotation"]),
         )
 
 
@@ -238,11 +246,11 @@ class OutputSummary:
     @classmethod
     def from_json(cls, d: Mapping[str, Any]) -> "OutputSummary":
         return cls(
-            y_top=float(d["y_top"]),
-            m_max=float(d["m_max"]),
-            depth_m_max=float(d["depth_m_max"]),
-            v_max=float(d["v_max"]),
-            depth_v_max=float(d["depth_v_max"]),
+            y_top=_num(d["y_top"]),
+            m_max=_num(d["m_max"]),
+            depth_m_max=_num(d["depth_m_max"]),
+            v_max=_num(d["v_max"]),
+            depth_v_max=_num(d["depth_v_max"]),
             zero_deflection_points=int(d["zero_deflection_points"]),
         )
 
@@ -259,10 +267,10 @@ class LengthPoint:
     @classmethod
     def from_json(cls, d: Mapping[str, Any]) -> "LengthPoint":
         return cls(
-            pile_length=float(d["pile_length"]),
-            y_top=float(d["y_top"]),
-            m_max=float(d["m_max"]),
-            v_max=float(d["v_max"]),
+            pile_length=_num(d["pile_length"]),
+            y_top=_num(d["y_top"]),
+            m_max=_num(d["m_max"]),
+            v_max=_num(d["v_max"]),
         )
 
 
@@ -333,14 +341,14 @@ class LrfdRow:
         return cls(
             case=int(d["case"]),
             section=int(d["section"]),
-            phi=float(d["phi"]),
+            phi=_num(d["phi"]),
             capacity=_optional_float(d.get("capacity")),
-            moment=float(d["moment"]),
+            moment=_num(d["moment"]),
             fraction=_optional_float(d.get("fraction")),
             passed=d.get("passed"),
-            shear=float(d["shear"]),
-            y_top=float(d["y_top"]),
-            rotation=float(d["rotation"]),
+            shear=_num(d["shear"]),
+            y_top=_num(d["y_top"]),
+            rotation=_num(d["rotation"]),
             name=str(d.get("name", "")),
         )
 
@@ -360,7 +368,7 @@ class KMatrixRow:
 
     @classmethod
     def from_json(cls, d: Mapping[str, Any]) -> "KMatrixRow":
-        return cls(**{k: float(d[k]) for k in ("v", "m", "k22", "k23", "k32", "k33", "y_top", "theta")})
+        return cls(**{k: _num(d[k]) for k in ("v", "m", "k22", "k23", "k32", "k33", "y_top", "theta")})
 
 
 @dataclass(frozen=True)

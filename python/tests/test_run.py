@@ -72,8 +72,8 @@ def test_output_summary_and_length_study(tmp_path, command, examples):
     # Worked out again from the node table: largest magnitude, first node on a tie.
     k = max(range(len(case.moment)), key=lambda i: (abs(case.moment[i]), -i))
     assert s.m_max == case.moment[k] and s.depth_m_max == case.depth[k]
-    signs = [y for y in case.deflection if y != 0.0]
-    assert s.zero_deflection_points == sum(1 for a, b in zip(signs, signs[1:]) if (a > 0) != (b > 0))
+    y = case.deflection
+    assert s.zero_deflection_points == sum(1 for a, b in zip(y, y[1:]) if a * b < 0.0)
     assert s.y_top == case.deflection[0]
     assert case.length_study, "the example asks for the deflection-length study"
     lengths = [p.pile_length for p in case.length_study]
