@@ -8,7 +8,7 @@
 #include "engine/run_files.h"
 #include "engine/run_state.h"
 #include "section/section_driver.h"
-#include "solution/plot_file.h"
+#include "engine/plot_records.h"
 
 namespace ormyx {
 

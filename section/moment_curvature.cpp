@@ -12,7 +12,7 @@
 #include "engine/run_state.h"
 #include "section/section_driver.h"
 #include "section/section_model.h"
-#include "solution/plot_file.h"
+#include "engine/plot_records.h"
 
 namespace ormyx {
 

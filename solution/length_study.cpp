@@ -13,7 +13,7 @@
 #include "engine/run_state.h"
 #include "solution/load_case.h"
 #include "solution/pile_model.h"
-#include "solution/plot_file.h"
+#include "engine/plot_records.h"
 #include "solution/results.h"
 
 namespace ormyx {

@@ -17,7 +17,7 @@
 #include "solution/length_study.h"
 #include "solution/lrfd_loads.h"
 #include "solution/pile_model.h"
-#include "solution/plot_file.h"
+#include "engine/plot_records.h"
 #include "solution/py_interface.h"
 #include "solution/results.h"
 #include "solution/solver.h"

@@ -9,7 +9,7 @@
 #include "engine/run_files.h"
 #include "engine/run_state.h"
 #include "solution/pile_model.h"
-#include "solution/plot_file.h"
+#include "engine/plot_records.h"
 #include "solution/stiffness_matrix.h"
 
 namespace ormyx {

@@ -11,7 +11,7 @@
 
 #include "engine/run_files.h"
 #include "engine/units.h"
-#include "solution/plot_file.h"
+#include "engine/plot_records.h"
 #include "solver_fixture.h"
 #include "test_support.h"
 

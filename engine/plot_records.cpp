@@ -1,4 +1,4 @@
-#include "solution/plot_file.h"
+#include "engine/plot_records.h"
 
 #include <string>
 

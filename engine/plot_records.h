@@ -1,5 +1,5 @@
-// Records of the plot output file written by the lateral analysis and by the
-// elastic section tables. Each record is one fixed-layout line.
+// Writers of plot-file records shared by the section analysis and the lateral
+// analysis (Lines 3 to 5, 6, 9 to 12 and 14). Each record is one fixed-layout line.
 #pragma once
 #include <string_view>
 
