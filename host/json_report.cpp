@@ -553,6 +553,14 @@ Json fn_Lrfd(const std::vector<std::string_view>& report, Json& warnings) {
   return list;
 }
 
+// The input's name as the report header and the run messages give it.
+std::string fn_Input_Name(const std::vector<std::string_view>& lines) {
+  const std::string_view head = "Name of input data file:";
+  for (std::string_view l : lines)
+    if (fn_Starts_With(l, head)) return std::string(fn_Trim(l.substr(head.size())));
+  return {};
+}
+
 }  // namespace
 
 Json fn_Results_Json(const Json_Plot_Source& plot, std::string_view report_text,
@@ -618,7 +626,9 @@ Json fn_Results_Json(const Json_Plot_Source& plot, std::string_view report_text,
   Json doc;
   doc["format"] = "ormyx-results";
   doc["version"] = 1;
-  doc["input"] = info.input_name.empty() ? Json(nullptr) : Json(info.input_name);
+  std::string input_name = info.input_name.empty() ? fn_Input_Name(message) : info.input_name;
+  if (input_name.empty()) input_name = fn_Input_Name(report);
+  doc["input"] = input_name.empty() ? Json(nullptr) : Json(input_name);
   doc["status"] = status;
   doc["outcome"] = outcome;
   doc["error"] = error;

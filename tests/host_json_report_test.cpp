@@ -124,6 +124,10 @@ struct Outcome_Case {
   const char* title;        // expected start of the error title
 };
 
+bool fn_Contains(const char* text, const char* part) {
+  return std::string(text).find(part) != std::string::npos;
+}
+
 const char* const INPUT_55 =
     "Input of data begun\n**** Input Data Error No. 55 ****\n\nProblem:  The number of pile "
     "increments is less than 40.\n\nSolution: Increase the number.\n\nThe analysis ended due to "
@@ -144,7 +148,8 @@ TEST(Json_Report, StatusOutcomeAndErrorFromTheRunFiles) {
        "The analysis ended due to runtime error No. 17."},
       {"plot file only: framed runtime error", false, 0, "", FRAMED_10, "", "210", "error",
        "RUN00010", "****  Runtime Error No. 10  ****"},
-      {"plot file only: normal end", false, 0, "", "\nThe analysis ended normally. \n", "", "0",
+      {"plot file only: normal end", false, 0, "",
+       "Name of input data file:       pile.inp\n\nThe analysis ended normally. \n", "", "0",
        "normal", "", ""},
       {"plot file only: warnings", false, 0, "",
        "The following warning was reported 2 times\n\nThe analysis ended normally. \n", "", "null",
@@ -162,6 +167,7 @@ TEST(Json_Report, StatusOutcomeAndErrorFromTheRunFiles) {
     Json d = fn_Results_Json(Json_Plot_Source{}, t.report, t.message, info);
     EXPECT_EQ(d["status"].dump(), t.json_status);
     EXPECT_EQ(d["outcome"], t.outcome);
+    EXPECT_EQ(d["input"].dump(), fn_Contains(t.report, "pile.inp") ? "\"pile.inp\"" : "null");
     if (std::string(t.title).empty()) {
       EXPECT_TRUE(d["error"].is_null());
       continue;
