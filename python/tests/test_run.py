@@ -116,3 +116,24 @@ def test_missing_input_and_missing_command(tmp_path):
         ormyx.run(tmp_path / "nothing.inp", command="/bin/true")
     with pytest.raises(ormyx.OrmyxError, match="ormyx command was not found"):
         ormyx.find_command(tmp_path / "no-such-ormyx")
+
+
+def test_schema_fields_are_documented():
+    # Every field of the schema has its entry in docs/results-json.md.
+    from conftest import ROOT
+
+    doc = (ROOT / "docs" / "results-json.md").read_text()
+    names: set[str] = set()
+
+    def walk(node):
+        if isinstance(node, dict):
+            names.update(node.get("properties", {}))
+            for v in node.values():
+                walk(v)
+        elif isinstance(node, list):
+            for v in node:
+                walk(v)
+
+    walk(schema.load_schema())
+    missing = sorted(n for n in names if "`%s`" % n not in doc)
+    assert missing == []
