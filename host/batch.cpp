@@ -1,8 +1,5 @@
-// ormyx: the command-line host of the engine. For every input file it makes a
-// private work folder, writes NAMES.DAT and the list of moment-curvature file
-// names there, runs OGO in a child process with that folder as its current
-// directory, moves the run files beside the input (or into --out DIR), prints
-// the outcome lines of the run-message file and the engine's status.
+#include "host/batch.h"
+
 #include <fcntl.h>
 #include <signal.h>
 #include <sys/stat.h>
@@ -29,47 +26,22 @@
 
 #include "engine/ogo.h"
 #include "engine/run_control.h"
+#include "host/host_util.h"
+#include "host/html_report.h"
+#include "host/run_texts.h"
 
 namespace ormyx::host {
 
+namespace {
+
 namespace fs = std::filesystem;
 
-constexpr int EXIT_RUN_ERROR = 1;
-constexpr int EXIT_USAGE = 2;
-constexpr int MAX_JOBS = 1024;
 constexpr std::size_t MAX_RUN_NAME = 200;  // longest name written to NAMES.DAT
 
 const char* const WORK_PREFIX = ".ormyx-work-";
 const char* const NAMES_FILE = "NAMES.DAT";
 const char* const MEI_LIST_FILE = "M_vs_EI_report_names.txt";
 const char* const CONSOLE_FILE = ".console";  // the engine's standard output
-
-const char* const USAGE_TEXT =
-    "Usage: ormyx [--out DIR] [-j N] INPUT...\n"
-    "Run the lateral pile analysis of each INPUT file.\n"
-    "\n"
-    "Every input is analysed in a private work folder; the run files are then\n"
-    "written to DIR (default: the folder of the input), named after the input:\n"
-    "  STEM.out    output report\n"
-    "  STEM.plt    plot output file\n"
-    "  STEM.msg    run-message file\n"
-    "  STEM.mc/    moment-curvature files, when the run writes any; mc_K.txt\n"
-    "              holds section s at axial thrust t, K = (s - 1) * n + t,\n"
-    "              n being the number of axial thrusts of the run\n"
-    "The outcome lines of the run-message file are printed, then the line\n"
-    "\"status: N\" with the engine's return value. With several inputs every\n"
-    "line is prefixed by the input name.\n"
-    "\n"
-    "Options:\n"
-    "  -o, --out DIR   write the run files to DIR (created when missing)\n"
-    "  -j, --jobs N    analyse up to N inputs at the same time (default 1)\n"
-    "  -h, --help      show this help and exit\n"
-    "  -V, --version   show the version and exit\n"
-    "  --              end of options (for input names beginning with '-')\n"
-    "\n"
-    "Exit status: 0 when every run returned N <= 0 (normal end or warnings),\n"
-    "1 when a run returned N > 0 (an error) or could not be completed,\n"
-    "2 for a usage error.\n";
 
 // Names of the run files inside the work folder.
 struct Run_Names {
@@ -89,99 +61,16 @@ struct Job {
   bool running = false;
   bool done = false;
   int exit_code = 0;
+  bool html = false;   // write STEM.html after the run
   std::string block;   // the lines to print for this input
-};
-
-struct Options {
-  std::vector<std::string> inputs;
-  std::string out_dir;
-  bool has_out = false;
-  int jobs = 1;
 };
 
 volatile sig_atomic_t g_signal = 0;
 
 void On_Signal(int sig) { g_signal = sig; }
 
-std::string Errno_Text(int e) { return std::strerror(e); }
-
-// A name as shown in a message: very long names are cut in the middle.
-std::string fn_Shown(const std::string& name) {
-  if (name.size() <= 300) return name;
-  return name.substr(0, 150) + "..." + name.substr(name.size() - 50);
-}
-
-int Usage_Error(const std::string& message) {
-  std::fprintf(stderr, "ormyx: %s\nTry 'ormyx --help' for more information.\n", message.c_str());
-  return EXIT_USAGE;
-}
-
 void Host_Error(const Job& job, const std::string& message) {
   std::fprintf(stderr, "ormyx: %s: %s\n", fn_Shown(job.arg).c_str(), message.c_str());
-}
-
-// Strict parse of the job count: digits only, 1 .. MAX_JOBS.
-bool fn_Parse_Jobs(std::string_view text, int& jobs) {
-  int value = 0;
-  auto [end, ec] = std::from_chars(text.data(), text.data() + text.size(), value);
-  if (ec != std::errc() || end != text.data() + text.size() || value < 1 || value > MAX_JOBS)
-    return false;
-  jobs = value;
-  return true;
-}
-
-// Reads the command line. Returns -1 to go on, otherwise the exit code.
-int Parse_Arguments(int argc, char** argv, Options& opt) {
-  bool options_end = false;
-  for (int i = 1; i < argc; ++i) {
-    std::string a = argv[i] ? argv[i] : "";
-    if (options_end || a.empty() || a[0] != '-') {
-      opt.inputs.push_back(a);
-      continue;
-    }
-    if (a == "--") {
-      options_end = true;
-    } else if (a == "-h" || a == "--help") {
-      std::fputs(USAGE_TEXT, stdout);
-      return 0;
-    } else if (a == "-V" || a == "--version") {
-      std::printf("ormyx %s\n", VERSION_TEXT);
-      return 0;
-    } else if (a == "-o" || a == "--out" || a.rfind("--out=", 0) == 0) {
-      std::string value;
-      if (a.size() > 5 && a[5] == '=') {
-        value = a.substr(6);
-      } else if (i + 1 < argc && argv[i + 1]) {
-        value = argv[++i];
-      } else {
-        return Usage_Error("option '" + a + "' needs a folder");
-      }
-      if (value.empty()) return Usage_Error("option '--out' needs a folder");
-      opt.out_dir = value;
-      opt.has_out = true;
-    } else if (a == "-j" || a == "--jobs" || a.rfind("--jobs=", 0) == 0 ||
-               (a.rfind("-j", 0) == 0 && a.size() > 2)) {
-      std::string value;
-      if (a.rfind("--jobs=", 0) == 0) {
-        value = a.substr(7);
-      } else if (a.rfind("-j", 0) == 0 && a.size() > 2) {
-        value = a.substr(2);
-      } else if (i + 1 < argc && argv[i + 1]) {
-        value = argv[++i];
-      } else {
-        return Usage_Error("option '" + a + "' needs a number of jobs");
-      }
-      if (!fn_Parse_Jobs(value, opt.jobs))
-        return Usage_Error("invalid number of jobs '" + fn_Shown(value) + "' (1 to " +
-                           std::to_string(MAX_JOBS) + ")");
-    } else if (a == "-") {
-      return Usage_Error("reading the input from standard input is not supported");
-    } else {
-      return Usage_Error("unknown option '" + fn_Shown(a) + "'");
-    }
-  }
-  if (opt.inputs.empty()) return Usage_Error("no input file given");
-  return -1;
 }
 
 // A name that NAMES.DAT can carry: short, no control characters, no blank
@@ -239,7 +128,7 @@ bool fn_Check_Input(const std::string& arg, std::string& why) {
   }
   struct stat st{};
   if (::stat(arg.c_str(), &st) != 0) {
-    why = Errno_Text(errno);
+    why = fn_Errno_Text(errno);
     return false;
   }
   if (!S_ISREG(st.st_mode)) {
@@ -248,7 +137,7 @@ bool fn_Check_Input(const std::string& arg, std::string& why) {
   }
   int fd = ::open(arg.c_str(), O_RDONLY);
   if (fd < 0) {
-    why = "cannot be read: " + Errno_Text(errno);
+    why = "cannot be read: " + fn_Errno_Text(errno);
     return false;
   }
   ::close(fd);
@@ -280,7 +169,7 @@ bool fn_Check_Out_Dir(const fs::path& dir, std::string& why) {
   }
   fs::path probe = fn_Make_Work_Folder(dir);
   if (probe.empty()) {
-    why = "cannot write in the output folder: " + Errno_Text(errno);
+    why = "cannot write in the output folder: " + fn_Errno_Text(errno);
     return false;
   }
   ::rmdir(probe.c_str());
@@ -294,11 +183,11 @@ bool fn_Same_File(const struct stat& a, const struct stat& b) {
 // Builds the jobs and checks everything that makes a usage error: missing
 // or unreadable inputs, unusable output folders, outputs that would collide
 // with each other or replace an input. Returns -1 to go on, else 2.
-int Plan_Jobs(const Options& opt, std::vector<Job>& jobs) {
+int Plan_Jobs(const Batch_Options& opt, std::vector<Job>& jobs) {
   std::vector<struct stat> input_ids;
   for (const std::string& arg : opt.inputs) {
     std::string why;
-    if (!fn_Check_Input(arg, why)) return Usage_Error("input file '" + fn_Shown(arg) + "': " + why);
+    if (!fn_Check_Input(arg, why)) return fn_Usage_Error("input file '" + fn_Shown(arg) + "': " + why);
     struct stat st{};
     ::stat(arg.c_str(), &st);
     input_ids.push_back(st);
@@ -306,15 +195,16 @@ int Plan_Jobs(const Options& opt, std::vector<Job>& jobs) {
     job.arg = arg;
     std::error_code ec;
     job.input = fs::absolute(arg, ec).lexically_normal();
-    if (ec) return Usage_Error(fn_Shown(arg) + ": " + ec.message());
+    if (ec) return fn_Usage_Error(fn_Shown(arg) + ": " + ec.message());
     fs::path out = opt.has_out ? fs::absolute(opt.out_dir, ec).lexically_normal()
                                : job.input.parent_path();
-    if (ec) return Usage_Error(fn_Shown(opt.out_dir) + ": " + ec.message());
+    if (ec) return fn_Usage_Error(fn_Shown(opt.out_dir) + ": " + ec.message());
     job.out_dir = out;
     std::string file_name = job.input.filename().string();
     job.stem = fs::path(file_name).stem().string();
     if (job.stem.empty()) job.stem = file_name;
     job.names = fn_Choose_Run_Names(job.stem, file_name);
+    job.html = opt.html;
     jobs.push_back(std::move(job));
   }
 
@@ -323,7 +213,7 @@ int Plan_Jobs(const Options& opt, std::vector<Job>& jobs) {
     if (!checked_dirs.insert(job.out_dir.string()).second) continue;
     std::string why;
     if (!fn_Check_Out_Dir(job.out_dir, why))
-      return Usage_Error(fn_Shown(job.out_dir.string()) + ": " + why);
+      return fn_Usage_Error(fn_Shown(job.out_dir.string()) + ": " + why);
   }
 
   std::set<std::string> targets;
@@ -331,26 +221,20 @@ int Plan_Jobs(const Options& opt, std::vector<Job>& jobs) {
     std::error_code ec;
     fs::path base = fs::weakly_canonical(job.out_dir, ec) / job.stem;
     if (!targets.insert(base.string()).second)
-      return Usage_Error(fn_Shown(job.arg) + ": another input writes the same output files (" +
+      return fn_Usage_Error(fn_Shown(job.arg) + ": another input writes the same output files (" +
                          fn_Shown(base.string()) + ".out); use a different --out folder");
-    for (const char* ext : {".out", ".plt", ".msg", ".mc"}) {
+    for (const char* ext : {".out", ".plt", ".msg", ".mc", ".html"}) {
+      if (std::string(ext) == ".html" && !opt.html) continue;
       fs::path dest = job.out_dir / (job.stem + ext);
       struct stat st{};
       if (::stat(dest.c_str(), &st) != 0) continue;
       for (std::size_t i = 0; i < input_ids.size(); ++i)
         if (fn_Same_File(st, input_ids[i]))
-          return Usage_Error(fn_Shown(opt.inputs[i]) + ": the output " +
+          return fn_Usage_Error(fn_Shown(opt.inputs[i]) + ": the output " +
                              fn_Shown(dest.string()) + " would replace this input; use --out DIR");
     }
   }
   return -1;
-}
-
-bool fn_Write_Text_File(const fs::path& path, const std::string& text) {
-  std::ofstream out(path, std::ios::binary | std::ios::trunc);
-  out << text;
-  out.close();
-  return !out.fail();
 }
 
 // Work folder, NAMES.DAT, the moment-curvature name list and the input copy.
@@ -358,7 +242,7 @@ bool fn_Prepare_Work_Folder(Job& job) {
   job.work = fn_Make_Work_Folder(job.out_dir);
   if (job.work.empty()) {
     Host_Error(job, "cannot create a work folder in " + job.out_dir.string() + ": " +
-                        Errno_Text(errno));
+                        fn_Errno_Text(errno));
     return false;
   }
   // The engine reads the input through its absolute name when that fits a
@@ -374,8 +258,8 @@ bool fn_Prepare_Work_Folder(Job& job) {
   mc_list.reserve(12 * MAX_MEI_REPORT_FILES);
   for (int k = 1; k <= MAX_MEI_REPORT_FILES; ++k) mc_list += fn_MC_Name(k) + "\n";
   std::error_code ec;
-  if (!fn_Write_Text_File(job.work / NAMES_FILE, names) ||
-      !fn_Write_Text_File(job.work / MEI_LIST_FILE, mc_list)) {
+  if (!fn_Write_Text_File((job.work / NAMES_FILE).string(), names) ||
+      !fn_Write_Text_File((job.work / MEI_LIST_FILE).string(), mc_list)) {
     Host_Error(job, "cannot write the run files into the work folder " + job.work.string());
     return false;
   }
@@ -430,7 +314,7 @@ Launch_Result fn_Launch(Job& job) {
   }
   int fds[2];
   if (::pipe(fds) != 0) {
-    Host_Error(job, "cannot create a pipe: " + Errno_Text(errno));
+    Host_Error(job, "cannot create a pipe: " + fn_Errno_Text(errno));
     Remove_Work_Folder(job);
     return LAUNCH_FAILED;
   }
@@ -443,7 +327,7 @@ Launch_Result fn_Launch(Job& job) {
     ::close(fds[1]);
     Remove_Work_Folder(job);
     if (e == EAGAIN) return LAUNCH_BUSY;
-    Host_Error(job, "cannot start the analysis process: " + Errno_Text(e));
+    Host_Error(job, "cannot start the analysis process: " + fn_Errno_Text(e));
     return LAUNCH_FAILED;
   }
   if (pid == 0) {
@@ -473,82 +357,11 @@ std::string fn_Read_All(int fd) {
   return text;
 }
 
-std::string fn_Read_File(const fs::path& path) {
-  std::ifstream in(path, std::ios::binary);
-  std::ostringstream s;
-  s << in.rdbuf();
-  return s.str();
-}
-
-std::vector<std::string> fn_Lines(const std::string& text) {
-  std::vector<std::string> lines;
-  std::istringstream in(text);
-  std::string line;
-  while (std::getline(in, line)) {
-    while (!line.empty() && (line.back() == '\r' || line.back() == ' ' || line.back() == '\t'))
-      line.pop_back();
-    lines.push_back(line);
-  }
-  return lines;
-}
-
-std::string fn_Left_Trimmed(const std::string& s) {
-  std::size_t i = s.find_first_not_of(" \t");
-  return i == std::string::npos ? std::string() : s.substr(i);
-}
-
-// An error code written with an error number: INP or RUN and five digits.
-bool fn_Has_Error_Code(const std::string& s) {
-  for (std::size_t i = 0; i + 8 <= s.size(); ++i) {
-    if (s.compare(i, 3, "INP") != 0 && s.compare(i, 3, "RUN") != 0) continue;
-    bool digits = true;
-    for (std::size_t j = i + 3; j < i + 8; ++j)
-      if (s[j] < '0' || s[j] > '9') digits = false;
-    if (digits) return true;
-  }
-  return false;
-}
-
-bool fn_Is_Error_Header(const std::string& t) {
-  return t.find("****") != std::string::npos && t.find("Error No.") != std::string::npos;
-}
-
-bool fn_Is_Progress_Line(const std::string& t) {
-  return t.rfind("Computing ", 0) == 0 || t.rfind("Completed ", 0) == 0 ||
-         t.rfind("Input of data completed", 0) == 0;
-}
-
-// The lines of the run-message file that say how the run ended: every
-// error block from its header on (an error stops the run, so what follows
-// is the block and the closing lines), lines with an error code, and the
-// "The analysis ended ..." closing lines.
-std::vector<std::string> fn_Outcome_Lines(const std::string& message_text) {
-  std::vector<std::string> out;
-  bool in_error = false;
-  for (const std::string& line : fn_Lines(message_text)) {
-    std::string t = fn_Left_Trimmed(line);
-    if (t.empty()) continue;
-    bool header = fn_Is_Error_Header(t);
-    if (header && t.find("(NON-FATAL)") != std::string::npos) {
-      out.push_back(line);
-      continue;
-    }
-    if (header) in_error = true;
-    if (in_error) {
-      if (!fn_Is_Progress_Line(t)) out.push_back(line);
-    } else if (t.rfind("The analysis ended", 0) == 0 ||
-               t.find("ended prematurely") != std::string::npos || fn_Has_Error_Code(t)) {
-      out.push_back(line);
-    }
-  }
-  return out;
-}
-
 // Moves a file, copying when the two paths lie on different file systems.
 bool fn_Move_File(const fs::path& from, const fs::path& to, std::string& why) {
   if (::rename(from.c_str(), to.c_str()) == 0) return true;
   if (errno != EXDEV) {
-    why = "cannot move " + from.string() + " to " + to.string() + ": " + Errno_Text(errno);
+    why = "cannot move " + from.string() + " to " + to.string() + ": " + fn_Errno_Text(errno);
     return false;
   }
   std::error_code ec;
@@ -632,11 +445,11 @@ void Finish_Job(Job& job, int wait_status) {
 
   std::vector<std::string> lines;
   std::error_code ec;
-  for (const std::string& l : fn_Lines(fn_Read_File(job.work / CONSOLE_FILE)))
+  for (const std::string& l : fn_Lines(fn_Read_File((job.work / CONSOLE_FILE).string())))
     if (!fn_Left_Trimmed(l).empty()) lines.push_back(l);
   fs::path message = job.work / job.names.message;
   if (fs::is_regular_file(message, ec))
-    for (const std::string& l : fn_Outcome_Lines(fn_Read_File(message))) lines.push_back(l);
+    for (const std::string& l : fn_Outcome_Lines(fn_Read_File(message.string()))) lines.push_back(l);
 
   if (have_status) {
     lines.push_back("status: " + std::to_string(status));
@@ -661,6 +474,16 @@ void Finish_Job(Job& job, int wait_status) {
     job.exit_code = EXIT_RUN_ERROR;
   }
   job.work.clear();
+
+  if (job.html) {
+    const fs::path base = job.out_dir / job.stem;
+    std::string why;
+    if (!fn_Write_Run_Html(base.string() + ".plt", base.string() + ".msg", base.string() + ".out",
+                           base.string() + ".html", job.stem, why)) {
+      Host_Error(job, why);
+      job.exit_code = EXIT_RUN_ERROR;
+    }
+  }
 
   for (const std::string& l : lines) job.block += l + "\n";
 }
@@ -743,15 +566,23 @@ int Run_Jobs(std::vector<Job>& jobs, int max_jobs) {
   return worst;
 }
 
-}  // namespace ormyx::host
+}  // namespace
 
-int main(int argc, char** argv) {
-  using namespace ormyx::host;
-  Options opt;
-  int code = Parse_Arguments(argc, argv, opt);
-  if (code >= 0) return code;
+bool fn_Parse_Jobs(const std::string& text, int& jobs) {
+  int value = 0;
+  auto [end, ec] = std::from_chars(text.data(), text.data() + text.size(), value);
+  if (ec != std::errc() || end != text.data() + text.size() || value < 1 || value > MAX_JOBS)
+    return false;
+  jobs = value;
+  return true;
+}
+
+int fn_Run_Batch(const Batch_Options& opt) {
+  if (opt.inputs.empty()) return fn_Usage_Error("no input file given");
   std::vector<Job> jobs;
-  code = Plan_Jobs(opt, jobs);
+  int code = Plan_Jobs(opt, jobs);
   if (code >= 0) return code;
   return Run_Jobs(jobs, opt.jobs);
 }
+
+}  // namespace ormyx::host
