@@ -7,6 +7,8 @@
 #include <optional>
 #include <vector>
 
+#include "host/host_util.h"
+
 namespace ormyx::host {
 
 using Json = nlohmann::ordered_json;
@@ -660,6 +662,32 @@ bool fn_Write_Results_Json(const std::string& path, const Json& doc, std::string
   out.close();
   if (out.fail()) {
     why = "cannot write " + path;
+    return false;
+  }
+  return true;
+}
+
+bool fn_Write_Run_Json(const std::string& plot_path, const std::string& message_path,
+                       const std::string& report_path, const std::string& json_path,
+                       const Json_Run_Info& info, bool& plot_read, std::string& why) {
+  Json_Plot_Source plot;
+  std::string plot_text;
+  plot.present = fn_Read_File_If(plot_path, plot_text);
+  if (plot.present) {
+    Plot_Read_Error e;
+    plot.readable = fn_Parse_Plot_Text(plot_text, plot.data, e);
+    if (!plot.readable) plot.problem = e.text(plot_path);
+  }
+  plot_read = plot.present && plot.readable;
+  if (!plot.present) why = "cannot read the plot file " + plot_path;
+  if (!plot.readable && plot.present) why = plot.problem;
+  std::string message_text, report_text;
+  fn_Read_File_If(message_path, message_text);
+  fn_Read_File_If(report_path, report_text);
+  std::string write_why;
+  if (!fn_Write_Results_Json(json_path, fn_Results_Json(plot, report_text, message_text, info),
+                             write_why)) {
+    why = write_why;
     return false;
   }
   return true;

@@ -37,4 +37,12 @@ nlohmann::ordered_json fn_Results_Json(const Json_Plot_Source& plot, std::string
 bool fn_Write_Results_Json(const std::string& path, const nlohmann::ordered_json& doc,
                            std::string& why);
 
+// Reads the plot file, run-message file and report of a run (each when it
+// exists) and writes the document to json_path. False, with why, when the
+// document cannot be written; plot_read tells whether the plot file was
+// there and readable (without it the document holds no plot data).
+bool fn_Write_Run_Json(const std::string& plot_path, const std::string& message_path,
+                       const std::string& report_path, const std::string& json_path,
+                       const Json_Run_Info& info, bool& plot_read, std::string& why);
+
 }  // namespace ormyx::host
