@@ -137,3 +137,33 @@ def test_schema_fields_are_documented():
     walk(schema.load_schema())
     missing = sorted(n for n in names if "`%s`" % n not in doc)
     assert missing == []
+
+
+def test_plot_subcommand_gives_the_document_of_the_run(command, examples, tmp_path):
+    # 'ormyx plot FILE.plt --json' rebuilds the document from the run files
+    # alone; for a normal end and for an input error it equals the one the
+    # run wrote, status included (worked out from the closing lines).
+    import subprocess
+    from conftest import pipe_template
+
+    bad = tmp_path / "bad.inp"
+    bad.write_text(pipe_template().replace("Increments 40", "Increments 5").format(L=80.0, V=1.0))
+    good = next(e for e in examples if e.name == "si_stiffness_matrix.inp")
+    for inp in (good, bad):
+        out = tmp_path / ("out_" + inp.stem)
+        subprocess.run([command, "--json", "--out", str(out), str(inp)], capture_output=True)
+        first = json.loads((out / (inp.stem + ".json")).read_text())
+        (out / (inp.stem + ".json")).unlink()
+        done = subprocess.run([command, "plot", str(out / (inp.stem + ".plt")), "--json"],
+                              capture_output=True, text=True)
+        assert done.returncode == 0, done.stderr
+        if inp is bad:
+            first["input"] = None  # the run stopped before the files named the input
+        assert json.loads((out / (inp.stem + ".json")).read_text()) == first, inp.name
+
+    broken = tmp_path / "broken.plt"
+    broken.write_text("    3    2    0    1   garbage\n")
+    done = subprocess.run([command, "plot", str(broken), "--json"], capture_output=True, text=True)
+    assert done.returncode == 1 and "broken.plt" in done.stderr
+    doc = json.loads((tmp_path / "broken.json").read_text())
+    assert schema.validate(doc) == [] and doc["warnings"][-1]["title"] == "Unreadable plot file"
