@@ -18,6 +18,7 @@ import concurrent.futures as cf
 import itertools
 import math
 import os
+import pickle
 import string
 import tempfile
 from dataclasses import dataclass, field
@@ -321,7 +322,8 @@ def sweep(
     process pool the function must be importable, i.e. defined at module
     level). ``executor`` is any ``concurrent.futures.Executor`` or a
     ``dask.distributed.Client``; by default a process pool over the local
-    cores. ``timeout`` bounds each batch of runs, in seconds. ``progress``
+    cores; on a Dask cluster with worker processes the package must be
+    installed on the workers. ``timeout`` bounds each batch of runs, in seconds. ``progress``
     shows a progress bar (tqdm when installed); by default it shows on a
     terminal for studies of 20 runs or more.
 
@@ -338,9 +340,14 @@ def sweep(
     clash = [n for n in tmpl.names if n in chosen or n in ("status", "error")]
     if clash:
         raise TemplateError("parameter %s has the name of a result column" % ", ".join(clash))
-    exe = find_command(command)
-
     own = executor is None
+    if own or isinstance(executor, cf.ProcessPoolExecutor):
+        try:
+            pickle.dumps(chosen)
+        except Exception as exc:
+            raise TemplateError("the output functions cannot be sent to a process pool (%s); define "
+                                "them at module level, or use a thread pool or a Dask client" % exc) from exc
+    exe = find_command(command)
     pool = cf.ProcessPoolExecutor(max_workers=os.cpu_count() or 1) if own else _as_executor(executor)
     workers = _workers(pool)
     if batch_size is None:

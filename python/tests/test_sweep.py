@@ -25,12 +25,14 @@ from conftest import pipe_template
         ("ORMYXP6\nno placeholder\n", {"L": [1]}, "no placeholder"),
         ("ORMYXP6\n{status}\n", {"status": [1]}, "name of a result column"),
         ("ORMYXP6\n{L}\n", {"L": [1]}, "unknown output"),
+        ("ORMYXP6\n{L}\n", {"L": [1]}, "cannot be sent to a process pool"),
     ],
 )
 def test_template_problems_stop_the_study_before_any_run(template, parameters, message, tmp_path):
     # The command does not exist: a check that came after a run would fail
     # with OrmyxError instead of TemplateError.
-    outputs = ["no_such_output"] if message == "unknown output" else None
+    outputs = {"unknown output": ["no_such_output"],
+               "cannot be sent to a process pool": {"y": lambda r: r.status}}.get(message)
     with pytest.raises(ormyx.TemplateError, match=message):
         ormyx.sweep(template, parameters, outputs=outputs, command=tmp_path / "missing")
 
