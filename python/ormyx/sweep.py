@@ -375,7 +375,7 @@ def sweep(
     finally:
         bar.close()
         if own:
-            pool.shutdown(wait=True)
+            pool.shutdown(wait=True, cancel_futures=True)  # an interrupted study starts nothing more
 
     out_names = list(chosen)
     rows: list[dict[str, Any]] = []
