@@ -351,9 +351,9 @@ def sweep(
     pool = cf.ProcessPoolExecutor(max_workers=os.cpu_count() or 1) if own else _as_executor(executor)
     workers = _workers(pool)
     if batch_size is None:
-        # Several batches per worker keep the workers busy to the end; a
-        # batch of a few runs makes the cost of starting the command small.
-        batch_size = max(1, min(50, math.ceil(len(texts) / (4 * workers))))
+        # A batch of a few runs makes the cost of starting the command small;
+        # many small batches keep every worker busy to the end of the study.
+        batch_size = max(1, min(10, math.ceil(len(texts) / (8 * workers))))
     items = list(enumerate(texts))
     chunks = [items[i:i + batch_size] for i in range(0, len(items), batch_size)]
 
