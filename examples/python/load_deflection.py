@@ -1,7 +1,8 @@
 """Load-deflection curve: pile-head deflection and maximum moment of the
 drilled shaft of examples/us_soft_clay.inp for pile-head shears of 10 to 120
-kips (with its 75 kip-ft of moment and 225 kips of thrust). Prints the
-table and, where matplotlib is installed, saves load_deflection.png.
+kips (with its 75 kip-ft of moment and 225 kips of thrust). A run that does
+not converge stays in the table with its error. Prints the table and, where
+matplotlib is installed, saves load_deflection.png.
 
     python3 examples/python/load_deflection.py
 """
