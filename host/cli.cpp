@@ -107,9 +107,13 @@ int Run_Plot(const std::string& plot_file, std::string html_file) {
   fs::path stem = plt;
   stem.replace_extension();
   if (html_file.empty()) html_file = stem.string() + ".html";
-  std::error_code ec;
-  if (fs::equivalent(plt, fs::path(html_file), ec))
-    return fn_Usage_Error("plot: the page " + fn_Shown(html_file) + " would replace the plot file");
+  // The page never replaces a run file of the same run.
+  for (const std::string& run_file : {plot_file, stem.string() + ".msg", stem.string() + ".out"}) {
+    std::error_code ec;
+    if (fs::equivalent(fs::path(run_file), fs::path(html_file), ec))
+      return fn_Usage_Error("plot: the page " + fn_Shown(html_file) + " would replace " +
+                            fn_Shown(run_file));
+  }
   std::string why;
   if (!fn_Write_Run_Html(plot_file, stem.string() + ".msg", stem.string() + ".out", html_file,
                          plt.stem().string(), why)) {

@@ -459,6 +459,7 @@ h2 { font-size: 17px; margin: 0 0 8px; color: #1f3a5f; border-bottom: 2px solid 
 .messages.clean { background: #e8f5e9; border-color: #7cb87f; }
 .messages details { margin: 4px 0; }
 .messages summary { cursor: pointer; font-weight: bold; }
+.messages summary .first { font-weight: normal; margin-left: 8px; }
 .messages pre { margin: 4px 0 4px 16px; font-size: 12px; white-space: pre-wrap; }
 .partial { background: #fdecea; border: 1px solid #d9534f; border-radius: 6px; padding: 8px 14px; font-weight: bold; }
 .layout { display: flex; gap: 16px; align-items: flex-start; }
@@ -519,7 +520,7 @@ const char* const PAGE_SCRIPT = R"JS(
       var a = Math.abs(v);
       if (top >= 1e5 || (top > 0 && top < 1e-3)) {
         var digits = step > 0 ? Math.ceil(Math.log10(top / step)) : 1;
-        return v === 0 ? '0' : v.toExponential(Math.min(6, Math.max(1, digits)));
+        return v === 0 ? '0' : v.toExponential(Math.min(4, Math.max(1, digits)));
       }
       return Number(v.toPrecision(6)); } };
     var scales = {
@@ -577,9 +578,14 @@ std::string fn_Messages_Html(const Html_Sources& s) {
   h += std::string("<div class=\"") + cls + "\">\n";
   if (!closing.empty()) h += "<p><strong>" + fn_Html(closing) + "</strong></p>\n";
   if (blocks.empty()) h += "<p>The run wrote no warning or error message.</p>\n";
+  // Headers and first lines stay visible; the full text of a warning opens on
+  // a click, that of an error is open.
   for (const Message_Block& b : blocks) {
-    h += "<details open><summary>" + fn_Html(b.header);
-    if (b.times > 1) h += " (" + std::to_string(b.times) + " times)";
+    const std::string first = fn_First_Text(b);
+    h += std::string(b.kind == Message_Block::ERROR ? "<details open>" : "<details>") +
+         "<summary>" + fn_Html(b.header);
+    if (b.times > 1) h += " (" + std::to_string(b.times) + " times; the first shown)";
+    if (!first.empty()) h += "<span class=\"first\"> " + fn_Html(first) + "</span>";
     h += "</summary><pre>";
     for (const std::string& l : b.lines) h += fn_Html(l) + "\n";
     h += "</pre></details>\n";
@@ -688,8 +694,16 @@ std::string fn_Html_Page(const Html_Sources& s) {
     if (!summary.empty()) h += "<aside>" + summary + "</aside>";
     h += "</div>\n" + lrfd + "</section>\n";
   }
-  if (!py.empty())
-    h += "<section id=\"py\"><h2>p-y curves</h2>\n" + fn_Chart_Holders(py, true) + "</section>\n";
+  std::string above;
+  for (const Plot_Py_Curve& p : d.py)
+    if (p.above_ground)
+      above += (above.empty() ? "" : ", ") + fn_Shown_Number(p.depth * u.depth_scale, 4) + " " + u.depth;
+  if (!py.empty() || !above.empty()) {
+    h += "<section id=\"py\"><h2>p-y curves</h2>\n" + fn_Chart_Holders(py, true);
+    if (!above.empty())
+      h += "<p>No p-y curve at " + fn_Html(above) + ": above the ground surface.</p>\n";
+    h += "</section>\n";
+  }
   if (!sections.empty())
     h += "<section id=\"sections\"><h2>Moment-curvature and bending stiffness of the sections</h2>\n" +
          fn_Chart_Holders(sections, true) + "</section>\n";

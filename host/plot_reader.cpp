@@ -184,8 +184,6 @@ bool Reader::Store(const Record& r) {
       d_.iunits = r.ints[1];
       d_.kyl = r.ints[2];
       d_.compute_k = r.ints[3];
-      if (d_.iunits < 1 || d_.iunits > 3)
-        return Fail("Line 1 record: unit system " + std::to_string(d_.iunits) + " is not 1, 2 or 3");
       stage_ = AFTER_1;
       return true;
     case 2:

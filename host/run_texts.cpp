@@ -52,6 +52,14 @@ std::vector<std::string> fn_Words(const std::string& line) {
 
 }  // namespace
 
+std::string fn_First_Text(const Message_Block& b) {
+  for (const std::string& l : b.lines) {
+    std::string t = fn_Left_Trimmed(l);
+    if (!t.empty()) return t;
+  }
+  return "";
+}
+
 // The lines of the run-message file that say how the run ended: every
 // error block from its header on (an error stops the run, so what follows
 // is the block and the closing lines), lines with an error code, and the
@@ -101,9 +109,11 @@ std::vector<Message_Block> fn_Message_Blocks(const std::string& message_text, in
       b.lines.push_back(lines[i]);
     while (!b.lines.empty() && b.lines.front().empty()) b.lines.erase(b.lines.begin());
     while (!b.lines.empty() && b.lines.back().empty()) b.lines.pop_back();
+    // Blocks of one kind (same header and first line) differ only in their
+    // figures: shown once with a count.
     bool merged = false;
     for (Message_Block& old : blocks)
-      if (old.header == b.header && old.lines == b.lines) {
+      if (old.header == b.header && fn_First_Text(old) == fn_First_Text(b)) {
         ++old.times;
         merged = true;
         break;

@@ -16,10 +16,14 @@ struct Message_Block {
   enum Kind { WARNING, ERROR, NOTE } kind = NOTE;
   std::string header;               // the "**** ... ****" line, trimmed
   std::vector<std::string> lines;   // the text after it
-  int times = 1;                    // identical blocks are shown once
+  int times = 1;                    // blocks of one kind are shown once
 };
 
-// Warning and error blocks in file order, identical ones merged, at most
+// The first non-empty text line of a block ("" when none).
+std::string fn_First_Text(const Message_Block& b);
+
+// Warning and error blocks in file order, blocks with the same header and
+// first line merged (the first one kept, with the count), at most
 // max_blocks distinct blocks (the rest counted in dropped).
 std::vector<Message_Block> fn_Message_Blocks(const std::string& message_text, int max_blocks,
                                              int& dropped);

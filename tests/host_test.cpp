@@ -122,6 +122,11 @@ TEST_F(Host, UsageErrorsExitWithTwoAndRunNothing) {
       {"--out blocker a.inp", "not a folder"},
       {"--out blocker/sub a.inp", "cannot create the output folder"},
       {"a.inp ./a.inp", "same output files"},
+      {"plot", "no plot file"},
+      {"plot x.plt --frobnicate", "unknown option"},
+      {"a.inp plot x.plt", "'plot' takes"},
+      {"plot x.plt --html", "unknown option '--html'"},
+      {"--html a.inp a.html", "a.html"},
   };
   for (const Case& c : cases) {
     Cli_Result r = Run(c.args);
@@ -214,6 +219,13 @@ TEST_F(Host, OutputThatWouldReplaceAnInputIsRefused) {
   // Elsewhere the input named like a report runs normally.
   EXPECT_EQ(Run("--out elsewhere case.out").exit_code, 1);
   Expect_Run_Files(dir + "/elsewhere", "case");
+  // The page of --html is an output too.
+  Write_File(dir + "/page.html", NO_TAG_INPUT);
+  Cli_Result html = Run("--html page.html");
+  EXPECT_EQ(html.exit_code, 2);
+  EXPECT_NE(html.err.find("would replace"), std::string::npos) << html.err;
+  EXPECT_EQ(Read_File(dir + "/page.html"), NO_TAG_INPUT);
+  EXPECT_EQ(Run("page.html").exit_code, 1);  // without --html it runs
 }
 
 TEST_F(Host, SeveralInputsInParallelPrintPrefixedBlocksInInputOrder) {
@@ -291,6 +303,80 @@ TEST_F(Host, StaleMomentCurvatureFilesAreRemoved) {
   Write_File(dir + "/a.mc/mc_0003.txt", "old\n");
   Run("a.inp");
   EXPECT_FALSE(File_Exists(dir + "/a.mc"));
+}
+
+// True when the page loads anything from outside itself.
+bool Has_External_Reference(const std::string& page) {
+  for (const char* p : {"src=", "href=", "url(", "@import", "<link", "<iframe"})
+    if (page.find(p) != std::string::npos) return true;
+  return false;
+}
+
+// Every warning and error header of the run-message file, and its closing
+// line, appear in the page.
+void Expect_Messages_Shown(const std::string& msg, const std::string& page) {
+  for (const std::string& l : Split_Lines(msg)) {
+    std::size_t at = l.find_first_not_of(' ');
+    if (at != std::string::npos && (l.compare(at, 4, "****") == 0 ||
+                                    l.compare(at, 18, "The analysis ended") == 0)) {
+      std::string t = l.substr(at);
+      while (!t.empty() && t.back() == ' ') t.pop_back();
+      EXPECT_NE(page.find(t), std::string::npos) << t;
+    }
+  }
+}
+
+TEST_F(Host, HtmlPagesOfRunsAreSelfContainedAndShowTheMessages) {
+  Write_File(dir + "/a.inp", Read_File(Example_Path("us_soft_clay.inp")));
+  Write_File(dir + "/bad.inp", NO_TAG_INPUT);
+  Cli_Result r = Run("--html -j 2 a.inp bad.inp");
+  EXPECT_EQ(r.exit_code, 1) << r.err;  // bad.inp ends with an input error
+  std::string page = Read_File(dir + "/a.html");
+  ASSERT_FALSE(page.empty());
+  EXPECT_FALSE(Has_External_Reference(page));
+  EXPECT_NE(page.find("Content-Security-Policy"), std::string::npos);
+  EXPECT_NE(page.find("Chart.js v3"), std::string::npos);  // the library, inline
+  EXPECT_NE(page.find("id=\"canvas-response-deflection\""), std::string::npos);
+  EXPECT_NE(page.find("id=\"canvas-py-curves\""), std::string::npos);
+  Expect_Messages_Shown(Read_File(dir + "/a.msg"), page);
+  // A run that stopped on an error: its plot file ends early, the page says so.
+  std::string bad = Read_File(dir + "/bad.html");
+  EXPECT_NE(bad.find("The plot file ends at line"), std::string::npos);
+  Expect_Messages_Shown(Read_File(dir + "/bad.msg"), bad);
+  EXPECT_EQ(bad.find("id=\"canvas-"), std::string::npos);  // nothing to plot
+  Expect_No_Work_Folder(dir);
+}
+
+TEST_F(Host, PlotCommandRendersAPlotFileOrNamesTheBadLine) {
+  Write_File(dir + "/a.inp", Read_File(Example_Path("si_stiffness_matrix.inp")));
+  ASSERT_EQ(Run("a.inp").exit_code, 0);
+  EXPECT_FALSE(File_Exists(dir + "/a.html"));  // only with --html
+  Cli_Result r = Run("plot a.plt -o page.html");
+  EXPECT_EQ(r.exit_code, 0) << r.err;
+  std::string page = Read_File(dir + "/page.html");
+  EXPECT_NE(page.find("id=\"canvas-stiffness-rotation\""), std::string::npos);
+  EXPECT_FALSE(Has_External_Reference(page));
+  for (const char* target : {"a.plt", "a.out", "./a.msg"}) {
+    Cli_Result refused = Run(std::string("plot a.plt -o ") + target);
+    EXPECT_EQ(refused.exit_code, 2) << target;
+    EXPECT_NE(refused.err.find("would replace"), std::string::npos) << refused.err;
+  }
+  EXPECT_EQ(Run("plot a.plt").exit_code, 0);  // default: beside the plot file
+  EXPECT_TRUE(File_Exists(dir + "/a.html"));
+  // Line 5 of a copy damaged: the message names the file and the line.
+  std::vector<std::string> lines = Split_Lines(Read_File(dir + "/a.plt"));
+  ASSERT_GT(lines.size(), 5u);
+  lines[4].replace(3, 1, "x");
+  std::string text;
+  for (const std::string& l : lines) text += l + "\n";
+  Write_File(dir + "/bad.plt", text);
+  Cli_Result bad = Run("plot bad.plt");
+  EXPECT_EQ(bad.exit_code, 1);
+  EXPECT_NE(bad.err.find("bad.plt:5: Line 5 record"), std::string::npos) << bad.err;
+  EXPECT_FALSE(File_Exists(dir + "/bad.html"));
+  Cli_Result missing = Run("plot none.plt");
+  EXPECT_EQ(missing.exit_code, 1);
+  EXPECT_NE(missing.err.find("none.plt: cannot open the plot file"), std::string::npos);
 }
 
 }  // namespace

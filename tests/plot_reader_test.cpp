@@ -151,7 +151,7 @@ TEST(Plot_Reader, MalformedRecordsNameTheirLine) {
 // A run that stops on an error ends its plot file where it stopped: every
 // cut at a record boundary reads as a partial run, the whole file as complete.
 TEST(Plot_Reader, FileEndingAtARecordBoundaryIsAPartialRun) {
-  const std::vector<std::string> lines = Split_Lines(Sample());
+  std::vector<std::string> lines = Split_Lines(Sample());
   for (std::size_t n = 0; n <= lines.size(); ++n) {
     std::vector<std::string> head(lines.begin(), lines.begin() + long(n));
     Plot_Data d;
@@ -162,6 +162,14 @@ TEST(Plot_Reader, FileEndingAtARecordBoundaryIsAPartialRun) {
       EXPECT_NE(d.partial_note.find("line " + std::to_string(n)), std::string::npos);
     }
   }
+  // The Line 1 of a run whose input had no format tag: an empty problem, unit
+  // system 0; the run stopped there.
+  Plot_Data d;
+  Plot_Read_Error e;
+  ASSERT_TRUE(fn_Parse_Plot_Text(lines.at(0).replace(0, 20, "    0    0    0    0") + "\n", d, e))
+      << e.message;
+  EXPECT_TRUE(d.partial);
+  EXPECT_EQ(d.iunits, 0);
 }
 
 struct Example_Case {
