@@ -85,9 +85,13 @@ int Run_Plot_Json(const std::string& plot_file) {
   fs::path stem(plot_file);
   stem.replace_extension();
   const std::string json_file = stem.string() + ".json";
-  std::error_code ec;
-  if (fs::equivalent(fs::path(plot_file), fs::path(json_file), ec))
-    return fn_Usage_Error("plot: the document " + fn_Shown(json_file) + " would replace the plot file");
+  // The document never replaces a run file of the same run.
+  for (const std::string& run_file : {plot_file, stem.string() + ".msg", stem.string() + ".out"}) {
+    std::error_code ec;
+    if (fs::equivalent(fs::path(run_file), fs::path(json_file), ec))
+      return fn_Usage_Error("plot: the document " + fn_Shown(json_file) + " would replace " +
+                            fn_Shown(run_file));
+  }
   bool plot_read = false;
   std::string why;
   if (!fn_Write_Run_Json(plot_file, stem.string() + ".msg", stem.string() + ".out", json_file,
