@@ -167,3 +167,17 @@ def test_plot_subcommand_gives_the_document_of_the_run(command, examples, tmp_pa
     assert done.returncode == 1 and "broken.plt" in done.stderr
     doc = json.loads((tmp_path / "broken.json").read_text())
     assert schema.validate(doc) == [] and doc["warnings"][-1]["title"] == "Unreadable plot file"
+
+
+def test_lrfd_table_agrees_with_the_summary(command, examples):
+    # The LRFD rows come from the report, the summary from the plot file:
+    # one row per combination and section, with the same pile-head values
+    # to the report's printed precision.
+    lrfd = next(e for e in examples if e.name == "us_lrfd_distributed_loads.inp")
+    result = ormyx.run(lrfd, command=command)
+    assert len(result.lrfd) == len(result.cases) * len(result.sections) > 0
+    for row in result.lrfd:
+        s = result.summary[row.case - 1]
+        assert math.isclose(row.y_top, s.y_top, abs_tol=5e-4)
+        assert math.isclose(row.rotation, s.rotation, abs_tol=5e-6)
+        assert row.passed == (abs(row.moment) < row.capacity) and row.name
