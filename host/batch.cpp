@@ -28,6 +28,7 @@
 #include "engine/run_control.h"
 #include "host/host_util.h"
 #include "host/html_report.h"
+#include "host/json_report.h"
 #include "host/run_texts.h"
 
 namespace ormyx::host {
@@ -62,6 +63,7 @@ struct Job {
   bool done = false;
   int exit_code = 0;
   bool html = false;   // write STEM.html after the run
+  bool json = false;   // write STEM.json after the run
   std::string block;   // the lines to print for this input
 };
 
@@ -205,6 +207,7 @@ int Plan_Jobs(const Batch_Options& opt, std::vector<Job>& jobs) {
     if (job.stem.empty()) job.stem = file_name;
     job.names = fn_Choose_Run_Names(job.stem, file_name);
     job.html = opt.html;
+    job.json = opt.json;
     jobs.push_back(std::move(job));
   }
 
@@ -223,8 +226,9 @@ int Plan_Jobs(const Batch_Options& opt, std::vector<Job>& jobs) {
     if (!targets.insert(base.string()).second)
       return fn_Usage_Error(fn_Shown(job.arg) + ": another input writes the same output files (" +
                          fn_Shown(base.string()) + ".out); use a different --out folder");
-    for (const char* ext : {".out", ".plt", ".msg", ".mc", ".html"}) {
+    for (const char* ext : {".out", ".plt", ".msg", ".mc", ".html", ".json"}) {
       if (std::string(ext) == ".html" && !opt.html) continue;
+      if (std::string(ext) == ".json" && !opt.json) continue;
       fs::path dest = job.out_dir / (job.stem + ext);
       struct stat st{};
       if (::stat(dest.c_str(), &st) != 0) continue;
@@ -480,6 +484,27 @@ void Finish_Job(Job& job, int wait_status) {
     std::string why;
     if (!fn_Write_Run_Html(base.string() + ".plt", base.string() + ".msg", base.string() + ".out",
                            base.string() + ".html", job.stem, why)) {
+      Host_Error(job, why);
+      job.exit_code = EXIT_RUN_ERROR;
+    }
+  }
+
+  if (job.json) {
+    // The results document, also for a run that failed: it carries the error.
+    const std::string base = (job.out_dir / job.stem).string();
+    Json_Run_Info info;
+    info.input_name = job.input.filename().string();
+    info.has_status = have_status;
+    info.status = status;
+    if (!have_status)
+      info.host_error = WIFSIGNALED(wait_status)
+                            ? "the analysis stopped abnormally (signal " +
+                                  std::to_string(WTERMSIG(wait_status)) + ")"
+                            : std::string("the analysis stopped without a status");
+    bool plot_read = false;
+    std::string why;
+    if (!fn_Write_Run_Json(base + ".plt", base + ".msg", base + ".out", base + ".json", info,
+                           plot_read, why)) {
       Host_Error(job, why);
       job.exit_code = EXIT_RUN_ERROR;
     }

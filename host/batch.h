@@ -15,6 +15,7 @@ struct Batch_Options {
   bool has_out = false;
   int jobs = 1;
   bool html = false;  // also write STEM.html, the report page of each run
+  bool json = false;  // also write STEM.json, the results document of each run
 };
 
 // Strict parse of a job count: digits only, 1 .. MAX_JOBS.

@@ -12,14 +12,15 @@
 #include "host/batch.h"
 #include "host/host_util.h"
 #include "host/html_report.h"
+#include "host/json_report.h"
 
 namespace ormyx::host {
 
 namespace {
 
 const char* const USAGE_TEXT =
-    "Usage: ormyx [--out DIR] [-j N] [--html] INPUT...\n"
-    "       ormyx plot FILE.plt [-o FILE.html]\n"
+    "Usage: ormyx [--out DIR] [-j N] [--html] [--json] INPUT...\n"
+    "       ormyx plot FILE.plt [-o FILE.html] [--json]\n"
     "Run the lateral pile analysis of each INPUT file.\n"
     "\n"
     "Every input is analysed in a private work folder; the run files are then\n"
@@ -31,6 +32,7 @@ const char* const USAGE_TEXT =
     "              holds section s at axial thrust t, K = (s - 1) * n + t,\n"
     "              n being the number of axial thrusts of the run\n"
     "  STEM.html   the report page with its plots (with --html)\n"
+    "  STEM.json   the whole result as one JSON document (with --json)\n"
     "The outcome lines of the run-message file are printed, then the line\n"
     "\"status: N\" with the engine's return value. With several inputs every\n"
     "line is prefixed by the input name.\n"
@@ -39,6 +41,8 @@ const char* const USAGE_TEXT =
     "  -o, --out DIR   write the run files to DIR (created when missing)\n"
     "  -j, --jobs N    analyse up to N inputs at the same time (default 1)\n"
     "  --html          also write STEM.html, a page viewable in any browser\n"
+    "  --json          also write STEM.json, the results document\n"
+    "                  (docs/results-json.md)\n"
     "  -h, --help      show this help and exit\n"
     "  -V, --version   show the version and exit\n"
     "  --              end of options (for input names beginning with '-')\n"
@@ -46,6 +50,8 @@ const char* const USAGE_TEXT =
     "ormyx plot FILE.plt [-o FILE.html] renders the plot file of an earlier run\n"
     "as a page (default: FILE.html beside it); the run-message file and report\n"
     "of the same name, when present, add the warnings and the LRFD table.\n"
+    "With --json it writes FILE.json, the results document, instead (and the\n"
+    "page too when -o is given).\n"
     "\n"
     "Exit status: 0 when every run returned N <= 0 (normal end or warnings),\n"
     "1 when a run returned N > 0 (an error) or could not be completed, or a\n"
@@ -71,6 +77,30 @@ int Extras_Failure(const std::vector<std::string>& extras) {
     return fn_Usage_Error("unknown option '" + fn_Shown(a) + "'");
   }
   return -1;
+}
+
+// ormyx plot FILE.plt --json: the results document beside the plot file.
+int Run_Plot_Json(const std::string& plot_file) {
+  namespace fs = std::filesystem;
+  fs::path stem(plot_file);
+  stem.replace_extension();
+  const std::string json_file = stem.string() + ".json";
+  // The document never replaces a run file of the same run.
+  for (const std::string& run_file : {plot_file, stem.string() + ".msg", stem.string() + ".out"}) {
+    std::error_code ec;
+    if (fs::equivalent(fs::path(run_file), fs::path(json_file), ec))
+      return fn_Usage_Error("plot: the document " + fn_Shown(json_file) + " would replace " +
+                            fn_Shown(run_file));
+  }
+  bool plot_read = false;
+  std::string why;
+  if (!fn_Write_Run_Json(plot_file, stem.string() + ".msg", stem.string() + ".out", json_file,
+                         Json_Run_Info{}, plot_read, why) ||
+      !plot_read) {
+    std::fprintf(stderr, "ormyx: %s\n", why.c_str());
+    return EXIT_RUN_ERROR;
+  }
+  return 0;
 }
 
 // ormyx plot FILE.plt [-o FILE.html]
@@ -114,6 +144,7 @@ int Main(int argc, char** argv) {
   CLI::Option* jobs_opt =
       app.add_option("-j,--jobs", jobs_text)->multi_option_policy(CLI::MultiOptionPolicy::TakeLast);
   app.add_flag("--html", opt.html);
+  app.add_flag("--json", opt.json);
   app.add_option("inputs", opt.inputs);
 
   CLI::App* plot = app.add_subcommand("plot", "render a plot file as a page");
@@ -124,6 +155,8 @@ int Main(int argc, char** argv) {
   plot->add_flag("-h,--help", plot_help);
   plot->add_option("-o,--output", html_file)->multi_option_policy(CLI::MultiOptionPolicy::TakeLast);
   plot->add_option("file", plot_file);
+  bool plot_json = false;
+  plot->add_flag("--json", plot_json);
 
   try {
     app.parse(argc, argv);
@@ -144,6 +177,11 @@ int Main(int argc, char** argv) {
     if (!opt.inputs.empty() || out_opt->count() > 0 || jobs_opt->count() > 0 || opt.html)
       return fn_Usage_Error("'plot' takes a plot file and -o only; give it as the first word "
                             "(name an input file called plot as ./plot)");
+    if (plot_json || opt.json) {
+      if (plot_file.empty()) return fn_Usage_Error("plot: no plot file given");
+      code = Run_Plot_Json(plot_file);
+      if (code != 0 || html_file.empty()) return code;
+    }
     return Run_Plot(plot_file, html_file);
   }
   int code = Extras_Failure(app.remaining());
