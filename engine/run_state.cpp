@@ -71,6 +71,10 @@ Run_State& RS() {
 }
 
 void Reset_Run_State() {
+  if (!g_state) {
+    RS();  // a state mapped just now already holds its initial value
+    return;
+  }
   Run_State& s = RS();
   if (s.files.input) std::fclose(s.files.input);
   for (auto& ch : s.files.out) {
