@@ -19,7 +19,6 @@ namespace {
 // Run_State is an aggregate, an implicit-lifetime type, so the zeroed block
 // holds one as it stands; only the few members listed in Set_Initial_Values
 // need code.
-Run_State* g_state = nullptr;
 std::size_t g_mapped_bytes = 0;  // 0: the block came from calloc (no mapping)
 
 std::size_t fn_Mapped_Size() {
@@ -62,17 +61,20 @@ void* fn_Zeroed_Block() {
 
 }  // namespace
 
-Run_State& RS() {
-  if (!g_state) {
-    g_state = static_cast<Run_State*>(fn_Zeroed_Block());
-    Set_Initial_Values(*g_state);
+Run_State* g_Run_State = nullptr;
+
+Run_State& Map_Run_State() {
+  if (!g_Run_State) {
+    Run_State* s = static_cast<Run_State*>(fn_Zeroed_Block());
+    Set_Initial_Values(*s);
+    g_Run_State = s;
   }
-  return *g_state;
+  return *g_Run_State;
 }
 
 void Reset_Run_State() {
-  if (!g_state) {
-    RS();  // a state mapped just now already holds its initial value
+  if (!g_Run_State) {
+    Map_Run_State();  // a state mapped just now already holds its initial value
     return;
   }
   Run_State& s = RS();
