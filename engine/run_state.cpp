@@ -7,6 +7,7 @@
 #include <cstring>
 #include <memory>
 #include <new>
+#include <type_traits>
 
 namespace ormyx {
 
@@ -19,6 +20,12 @@ namespace {
 // Run_State is an aggregate, an implicit-lifetime type, so the zeroed block
 // holds one as it stands; only the few members listed in Set_Initial_Values
 // need code.
+static_assert(std::is_aggregate_v<Run_State>, "the state must be an aggregate to live in zeroed pages");
+static_assert(std::is_trivially_destructible_v<Run_Status> && std::is_trivially_destructible_v<Unit_Labels> &&
+                  std::is_trivially_destructible_v<Problem_Records> &&
+                  std::is_trivially_destructible_v<Solution_State> && std::is_trivially_destructible_v<Py_State> &&
+                  std::is_trivially_destructible_v<Section_State>,
+              "records whose pages are dropped at a reset must not own memory elsewhere");
 std::size_t g_mapped_bytes = 0;  // 0: the block came from calloc (no mapping)
 
 std::size_t fn_Mapped_Size() {
