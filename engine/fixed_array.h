@@ -4,6 +4,7 @@
 // Index_Fault, which the entry function turns into the internal error.
 #pragma once
 #include <cstddef>
+#include <cstring>
 #include <stdexcept>
 #include <string_view>
 
@@ -80,9 +81,9 @@ struct Text {
   }
   // Store s truncated or blank-padded to N characters.
   void set(const char* s, std::size_t len) {
-    std::size_t i = 0;
-    for (; i < len && i < std::size_t(N); ++i) c[i] = s[i];
-    for (; i < std::size_t(N); ++i) c[i] = ' ';
+    const std::size_t n = len < std::size_t(N) ? len : std::size_t(N);
+    if (n > 0) std::memcpy(c, s, n);
+    std::memset(c + n, ' ', std::size_t(N) - n);
   }
   template <class S>
   void set(const S& s) { set(s.data(), s.size()); }
