@@ -40,8 +40,16 @@ validate:
 	cmake --build $(BUILD) -j$(JOBS) --target ormyx_cli
 	python3 tools/validate.py --ormyx $(BUILD)/ormyx --write docs/validation.md
 
-bench: build
-	for b in $(BUILD)/bench/*_bench; do $$b; done
+# Release benchmarks (Google Benchmark) in build-rel, then whole-process
+# timings with hyperfine: the example run, the heaviest problem, a batch of
+# 1000 small inputs (docs/performance.md).
+BENCH_BUILD ?= build-rel
+bench:
+	cmake -S . -B $(BENCH_BUILD) -DCMAKE_BUILD_TYPE=Release -DORMYX_BENCH=ON
+	cmake --build $(BENCH_BUILD) -j$(JOBS) --target ormyx_cli \
+	  $(patsubst bench/%.cpp,%,$(wildcard bench/*_bench.cpp))
+	for b in $(BENCH_BUILD)/bench/*_bench; do $$b || exit 1; done
+	bench/whole_process.sh $(BENCH_BUILD)/ormyx
 
 clean:
 	rm -rf $(BUILD) $(ASAN_BUILD) out

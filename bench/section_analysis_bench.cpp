@@ -2,6 +2,7 @@
 // axial thrusts from -500 to 3460 kips: working state, report blocks,
 // moment-curvature tables, moment-EI entries and plot records (the report and
 // plot go to /dev/null). The time per thrust is the counter "per_thrust".
+// Then one moment-curvature analysis of the same shaft at a single thrust.
 #include <benchmark/benchmark.h>
 
 #include <cmath>
@@ -73,5 +74,21 @@ void BM_Section_Analysis_100_Thrusts(benchmark::State& state) {
   Close_All_Run_Files();
 }
 BENCHMARK(BM_Section_Analysis_100_Thrusts)->Unit(benchmark::kMillisecond);
+
+// One moment-curvature analysis: the same shaft at a single thrust of 1000 kips.
+void BM_One_Moment_Curvature(benchmark::State& state) {
+  Set_Up_Drilled_Shaft();
+  Loading_Records& ld = RS().prob.load;
+  for (auto _ : state) {
+    ld.Axial_Thrust_List[1] = 1000.0;
+    ld.i_Number_of_Thrusts = 1;
+    Analyse_Nonlinear_Section(1);
+    benchmark::DoNotOptimize(RS().sol.mei.entry(1, 1).i_Number_of_Points);
+  }
+  if (RS().status.i_ErrorNumber != 0 || RS().sol.mei.entry(1, 1).i_Number_of_Points < 1)
+    state.SkipWithError("the moment-curvature analysis failed");
+  Close_All_Run_Files();
+}
+BENCHMARK(BM_One_Moment_Curvature)->Unit(benchmark::kMicrosecond);
 
 }  // namespace

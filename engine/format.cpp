@@ -2,9 +2,12 @@
 // the report helpers built on it.
 #include "engine/format.h"
 
+#include <charconv>
 #include <cmath>
 #include <cstdio>
 #include <cstdlib>
+#include <cstring>
+#include <string_view>
 
 #include "engine/run_files.h"
 
@@ -38,7 +41,8 @@ std::string Non_Finite(double v, int w) {
   return Stars(w);
 }
 
-// printf conversion of a non-negative finite value into a string.
+// printf conversion of a non-negative finite value into a string: the slow
+// path, kept for fields longer than the digit buffer below.
 std::string Printed(const char* format, int precision, double a) {
   int n = std::snprintf(nullptr, 0, format, precision, a);
   if (n <= 0) return {};
@@ -48,13 +52,39 @@ std::string Printed(const char* format, int precision, double a) {
   return s;
 }
 
+// Room for the digits of any double in fixed form (309 before the point)
+// with up to 200 decimals, or in exponent form with up to 400 digits.
+constexpr int DIGIT_BUFFER = 520;
+constexpr int MAX_FAST_DECIMALS = 200;
+
 // Sign, optional leading zero and body in w columns: the zero is written
 // only when the field has room for it (never in a minimal-width field).
-std::string Signed_Field(bool neg, bool optional_zero, const std::string& body, int w) {
-  std::string sign = neg ? "-" : "";
-  if (optional_zero && w > 0 && sign.size() + body.size() + 1 <= std::size_t(w))
-    return Right_Aligned(sign + "0" + body, w);
-  return Right_Aligned(sign + body, w);
+std::string Signed_Field(bool neg, bool optional_zero, std::string_view body, int w) {
+  std::size_t need = (neg ? 1 : 0) + body.size();
+  const bool zero = optional_zero && w > 0 && need + 1 <= std::size_t(w);
+  if (zero) ++need;
+  if (w > 0 && need > std::size_t(w)) return Stars(w);
+  const std::size_t width = w > 0 ? std::size_t(w) : need;
+  std::string out(width, ' ');
+  char* p = out.data() + (width - need);
+  if (neg) *p++ = '-';
+  if (zero) *p++ = '0';
+  std::memcpy(p, body.data(), body.size());
+  return out;
+}
+
+// The Fw.d body of a non-negative value in the buffer: the digits printf's
+// %.*f gives (correctly rounded, ties of the exact binary value to even),
+// with the point always written; true for a "0.ddd" body, whose zero is
+// optional.
+bool fn_Fixed_Body(double a, int d, char* buf, std::size_t& len) {
+  auto r = std::to_chars(buf, buf + DIGIT_BUFFER - 1, a, std::chars_format::fixed, d);
+  len = std::size_t(r.ptr - buf);
+  if (d == 0) {
+    buf[len++] = '.';  // %.0f has no point; Fw.0 has
+    return false;
+  }
+  return buf[0] == '0' && buf[1] == '.';
 }
 
 }  // namespace
@@ -78,8 +108,15 @@ std::string F(double v, int w, int d) {
   if (!std::isfinite(v)) return Non_Finite(v, w);
   // The point and d decimals must fit before any digit is converted.
   if (w > 0 && d + 1 > w) return Stars(w);
-  bool neg = std::signbit(v);
-  std::string s = Printed("%.*f", d, std::fabs(v));  // correctly rounded
+  const bool neg = std::signbit(v);
+  const double a = std::fabs(v);
+  if (d <= MAX_FAST_DECIMALS) {
+    char buf[DIGIT_BUFFER];
+    std::size_t len = 0;
+    if (fn_Fixed_Body(a, d, buf, len)) return Signed_Field(neg, true, std::string_view(buf + 1, len - 1), w);
+    return Signed_Field(neg, false, std::string_view(buf, len), w);
+  }
+  std::string s = Printed("%.*f", d, a);  // correctly rounded
   std::size_t point = s.find('.');
   std::string whole = s.substr(0, point);
   std::string frac = point == std::string::npos ? std::string() : s.substr(point + 1);
@@ -91,28 +128,55 @@ std::string E(double v, int w, int d) {
   if (d < 0) d = 0;
   if (!std::isfinite(v)) return Non_Finite(v, w);
   if (w > 0 && d + 5 > w) return Stars(w);
-  bool neg = std::signbit(v);
-  double a = std::fabs(v);
-  std::string digits;
+  const bool neg = std::signbit(v);
+  const double a = std::fabs(v);
+  // Body ".ddddE+xx": d significant digits as printf's %.*e rounds them
+  // (D.DDDe+XX), the exponent one more than printf's.
+  std::string body_long;
+  char buf[DIGIT_BUFFER];
+  char* body = buf;
+  std::size_t len = 0;
+  if (d > DIGIT_BUFFER - 20) {
+    body_long.assign(std::size_t(d) + 16, ' ');
+    body = body_long.data();
+  }
+  body[len++] = '.';
   int exponent = 0;
   if (a == 0.0) {
-    digits.assign(std::size_t(d), '0');
-  } else {
-    // d significant digits as D.DDDe+XX; the Fortran exponent is XX + 1.
-    std::string s = Printed("%.*e", d > 0 ? d - 1 : 0, a);
-    std::size_t e = s.find('e');
+    std::memset(body + len, '0', std::size_t(d));
+    len += std::size_t(d);
+  } else if (d <= DIGIT_BUFFER - 20) {
+    char sci[DIGIT_BUFFER];
+    auto r = std::to_chars(sci, sci + DIGIT_BUFFER, a, std::chars_format::scientific, d > 0 ? d - 1 : 0);
+    const char* e = static_cast<const char*>(std::memchr(sci, 'e', std::size_t(r.ptr - sci)));
     if (d > 0) {
-      digits = s.substr(0, 1);
-      if (d > 1) digits += s.substr(2, e - 2);
+      body[len++] = sci[0];
+      if (d > 1) {
+        std::memcpy(body + len, sci + 2, std::size_t(e - sci - 2));
+        len += std::size_t(e - sci - 2);
+      }
+    }
+    int x = 0;
+    std::from_chars(e + (e[1] == '+' ? 2 : 1), r.ptr, x);
+    exponent = x + 1;
+  } else {
+    std::string s = Printed("%.*e", d - 1, a);
+    std::size_t e = s.find('e');
+    body[len++] = s[0];
+    if (d > 1) {
+      std::memcpy(body + len, s.data() + 2, e - 2);
+      len += e - 2;
     }
     exponent = std::atoi(s.c_str() + e + 1) + 1;
   }
-  int mag = exponent < 0 ? -exponent : exponent;
-  char sign = exponent < 0 ? '-' : '+';
-  char tail[16];
-  if (mag <= 99) std::snprintf(tail, sizeof tail, "E%c%02d", sign, mag);
-  else std::snprintf(tail, sizeof tail, "%c%03d", sign, mag);
-  return Signed_Field(neg, true, "." + digits + tail, w);
+  const int mag = exponent < 0 ? -exponent : exponent;
+  const char sign = exponent < 0 ? '-' : '+';
+  if (mag <= 99) body[len++] = 'E';
+  body[len++] = sign;
+  if (mag > 99) body[len++] = char('0' + mag / 100);
+  body[len++] = char('0' + mag / 10 % 10);
+  body[len++] = char('0' + mag % 10);
+  return Signed_Field(neg, true, std::string_view(body, len), w);
 }
 
 std::string X(int n) { return std::string(n > 0 ? std::size_t(n) : 0, ' '); }

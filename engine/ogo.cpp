@@ -42,23 +42,24 @@ void Runtime_Block(Channel ch, int n, std::initializer_list<std::string> text) {
 // Read one NAMES.DAT line as a 256-character field. 0: read; 1: end of file;
 // 2: the line holds control characters or is longer than a name can be.
 int Read_Name_Line(std::FILE* fp, Text<NAME_LENGTH>& name) {
-  std::string line;
+  char line[NAME_LENGTH + 1];  // one more than a name holds: a longer line is junk
+  std::size_t len = 0;
   int c;
   bool any = false;
   bool junk = false;
-  while ((c = std::fgetc(fp)) != EOF) {
+  while ((c = getc_unlocked(fp)) != EOF) {
     any = true;
     if (c == '\n') break;
-    if (line.size() <= std::size_t(NAME_LENGTH)) line.push_back(char(c));
+    if (len <= std::size_t(NAME_LENGTH)) line[len++] = char(c);
     else junk = true;
   }
   if (!any) return 1;
-  if (!line.empty() && line.back() == '\r') line.pop_back();
-  if (line.size() > std::size_t(NAME_LENGTH)) junk = true;
-  for (char ch : line)
-    if (static_cast<unsigned char>(ch) < 32 || ch == 127) junk = true;
+  if (len > 0 && line[len - 1] == '\r') --len;
+  if (len > std::size_t(NAME_LENGTH)) junk = true;
+  for (std::size_t i = 0; i < len; ++i)
+    if (static_cast<unsigned char>(line[i]) < 32 || line[i] == 127) junk = true;
   if (junk) return 2;
-  name.set(line);
+  name.set(line, len);
   return 0;
 }
 

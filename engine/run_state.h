@@ -19,8 +19,15 @@ struct Run_State {
   Section_State sec;
 };
 
-// The one run-wide state object (allocated once, never on the stack).
-Run_State& RS();
+// The one run-wide state object (allocated once, never on the stack). RS()
+// is called everywhere, so the look-up is inline; the state is mapped on
+// first use.
+extern Run_State* g_Run_State;
+Run_State& Map_Run_State();
+inline Run_State& RS() {
+  Run_State* s = g_Run_State;
+  return s ? *s : Map_Run_State();
+}
 
 // Put every record back to its initial value (closing any file left open).
 void Reset_Run_State();

@@ -298,15 +298,26 @@ void Update_EI_From_Moment(int t, double P) {
   const int nsec = sr.i_Number_of_Sections < MAX_SECTIONS ? sr.i_Number_of_Sections : MAX_SECTIONS;
   const int m = ld.i_Number_of_Thrusts < MAX_THRUSTS ? ld.i_Number_of_Thrusts : MAX_THRUSTS;
   if (nsec < 1 || t < 1 || t > m) return;
+  // Section of node k: the first whose bottom lies at or below it. A section
+  // that ends above one node ends above every deeper node too, so the search
+  // goes on from the section of the node above (from the first again should
+  // the nodes not descend).
+  int first = 1;
+  double x_prev = -HUGE_VAL;
   for (int k = 1; k <= n; ++k) {
+    const double xk = pm.rd_X[k];
+    if (!(xk >= x_prev)) first = 1;
+    x_prev = xk;
     const int ks = pm.i_SectionOfNode[k];
     if (ks >= 1 && ks <= nsec && sr.Pile_Section[ks].i_SectionType == SECTION_ELASTIC) continue;
     int s = nsec;
-    for (int j = 1; j <= nsec; ++j)
-      if (2 * j <= sr.i_Number_of_Section_Points && sr.Section_Property_Points[2 * j].rd_X >= pm.rd_X[k]) {
+    int j = first;
+    for (; j <= nsec; ++j)
+      if (2 * j <= sr.i_Number_of_Section_Points && sr.Section_Property_Points[2 * j].rd_X >= xk) {
         s = j;
         break;
       }
+    first = j;
     Compute_Node_Results(k);
     const double moment = st.sol.res.rd_Moment[k] / scale;
     if (sr.Pile_Section[s].i_SectionType == SECTION_ELASTIC_PLASTIC) {
