@@ -52,7 +52,7 @@ struct Interaction_Diagram {
   double rd_YieldStrain = 0.0;       // eps_ty of the strength reduction factor
   double rd_TensionLimit = 0.0;      // tension-controlled strain limit
   double rd_P0 = 0.0;                // nominal axial compressive strength
-  double rd_AxialCapFactor = 1.0;    // 0.80 tied, 0.85 spiral, 1 without a cap
+  double rd_AxialCapFactor = 0.0;    // 0.80 tied, 0.85 spiral, 1 without a cap (set per diagram)
   double rd_MaxFactoredAxial = 0.0;  // phi Pn,max (ACI, AASHTO)
 };
 
