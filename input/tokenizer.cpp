@@ -18,8 +18,9 @@ namespace {
 // Data lines may be longer than a text line; longer still is refused.
 constexpr std::size_t DATA_LINE_LIMIT = 4096;
 
-// Read one line with at most `limit` characters kept (CR removed, control
-// characters as blanks). *too_long is set when characters were dropped.
+// Read one line with at most `limit` characters kept (the line ends at LF,
+// CR LF or a lone CR; control characters as blanks). *too_long is set when
+// characters were dropped.
 bool Read_Raw_Line(std::string& line, std::size_t limit, bool* too_long) {
   line.clear();
   if (too_long) *too_long = false;
@@ -31,15 +32,16 @@ bool Read_Raw_Line(std::string& line, std::size_t limit, bool* too_long) {
   while ((c = std::fgetc(fp)) != EOF) {
     any = true;
     if (c == '\n') break;
+    // CR LF (Windows) and a lone CR (old Mac files) end a line like LF.
+    if (c == '\r') {
+      int next = std::fgetc(fp);
+      if (next != '\n' && next != EOF) std::ungetc(next, fp);
+      break;
+    }
     ++length;
-    if (line.size() <= limit) line.push_back(char(c));  // one extra: a CR may follow
+    if (line.size() < limit) line.push_back(char(c));
   }
   if (!any) return false;
-  if (!line.empty() && line.back() == '\r') {
-    line.pop_back();
-    --length;
-  }
-  if (line.size() > limit) line.resize(limit);
   if (too_long && length > limit) *too_long = true;
   // Tabs and other control characters read as blanks.
   for (char& ch : line)

@@ -27,6 +27,8 @@ inline constexpr int INP_UNEXPECTED_EOF = 81;   // end of file before END
 inline constexpr int INP_CAPACITY = 82;         // more entries than a record holds
 inline constexpr int INP_CODE_RANGE = 83;       // a code outside its range
 inline constexpr int INP_GEOMETRY = 84;         // impossible bar or strand geometry
+inline constexpr int INP_NOT_POSITIVE = 86;     // a pile section length of 0 or less
+inline constexpr int INP_LAYER_ORDER = 87;      // a soil layer whose bottom lies above its top
 
 // One free-form read: it starts at the next line, takes values one by one
 // (continuing on further lines), and discards the rest of its last line when
