@@ -343,6 +343,7 @@ void Run_Analysis() {
 
   Read_Format_Tag();
   if (Tag_Is_Ormyx()) {
+    if (!Check_Input_Has_No_NUL()) return;
     Read_Problem_Input();
     if (Error_Recorded()) return;
   }

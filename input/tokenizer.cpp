@@ -58,6 +58,30 @@ bool Read_Text_Line(std::string& line) {
 
 int Input_Line_Number() { return RS().files.input_line_number; }
 
+bool Check_Input_Has_No_NUL() {
+  std::FILE* fp = RS().files.input;
+  if (!fp) return true;
+  const long start = std::ftell(fp);
+  long line = Input_Line_Number() + 1;
+  int c, previous = 0;
+  bool found = false;
+  while ((c = std::fgetc(fp)) != EOF) {
+    if (c == 0) {
+      found = true;
+      break;
+    }
+    if (c == '\n' ? previous != '\r' : c == '\r') ++line;
+    previous = c;
+  }
+  if (start >= 0) std::fseek(fp, start, SEEK_SET);
+  if (!found) return true;
+  Input_Read_Error(INP_MALFORMED_VALUE,
+                   "Line " + fmt::I0(line) + " holds a NUL byte: the input file is not a text "
+                   "file, or it is corrupted.",
+                   "Save the input data again as a plain text file.");
+  return false;
+}
+
 bool Line_Is(std::string_view line, std::string_view literal) {
   if (line.size() < literal.size()) return false;
   if (line.substr(0, literal.size()) != literal) return false;

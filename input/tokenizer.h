@@ -16,6 +16,11 @@ void Input_Begin();
 // Read the next line as text (at most 256 characters, CR removed).
 // False at end of file.
 bool Read_Text_Line(std::string& line);
+// A NUL byte anywhere in the input file marks it as binary or corrupted: the
+// reader would take it for a blank and split a number in two. False (and
+// INP_MALFORMED_VALUE recorded, naming the first such line) when there is one;
+// the file position is kept.
+bool Check_Input_Has_No_NUL();
 // Number of the line last read (1-based), 0 before the first.
 int Input_Line_Number();
 // Blank-padded comparison: line equals literal followed by blanks only.
