@@ -69,11 +69,12 @@ struct Fixed_Table {
 template <class T, int N1, int N2>
 using Table = Fixed_Table<T, 1, N1, 1, N2>;
 
-// Fixed-length, blank-padded text field of N characters.
+// Fixed-length, blank-padded text field of N characters. Its initial value
+// is all zero bytes (so a fresh record costs nothing until it is used); a
+// text that was never set reads as N blanks.
 template <int N>
 struct Text {
-  char c[N];
-  Text() { clear(); }
+  mutable char c[N]{};
   void clear() {
     for (int i = 0; i < N; ++i) c[i] = ' ';
   }
@@ -87,13 +88,25 @@ struct Text {
   void set(const S& s) { set(s.data(), s.size()); }
   // Length with trailing blanks removed.
   int trimmed_length() const {
+    Blank_If_Unset();
     int n = N;
     while (n > 0 && c[n - 1] == ' ') --n;
     return n;
   }
-  std::string_view view() const { return std::string_view(c, N); }
+  std::string_view view() const {
+    Blank_If_Unset();
+    return std::string_view(c, N);
+  }
   std::string_view trimmed() const { return std::string_view(c, std::size_t(trimmed_length())); }
   bool is_blank() const { return trimmed_length() == 0; }
+  // A text still in its initial all-zero state becomes N blanks, the value
+  // it stands for (set and clear write every character, so a text that was
+  // ever stored has a non-zero byte and is left as it is).
+  void Blank_If_Unset() const {
+    for (int i = 0; i < N; ++i)
+      if (c[i] != '\0') return;
+    for (int i = 0; i < N; ++i) c[i] = ' ';
+  }
   static constexpr int capacity = N;
 };
 

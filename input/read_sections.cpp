@@ -771,7 +771,10 @@ void Read_Elastic_Plastic_Section(int h) {
 void Read_Sections() {
   Section_Records& sr = RS().prob.sec;
   // A later SECTIONS replaces an earlier one: clear the records in place.
-  for (int h = 1; h <= MAX_SECTIONS; ++h) {
+  // Only the sections of the earlier block were written (the count is set
+  // before any of them is read); the others still hold their initial value.
+  const int written = sr.i_Number_of_Sections < MAX_SECTIONS ? sr.i_Number_of_Sections : MAX_SECTIONS;
+  for (int h = 1; h <= written; ++h) {
     std::destroy_at(&sr.Pile_Section[h]);
     std::construct_at(&sr.Pile_Section[h]);
   }
