@@ -31,7 +31,7 @@ def literal_text(run):
 
 
 def seeds(src):
-    for pat in ("examples/*.inp", "tests/data/**/*"):
+    for pat in ("examples/*.inp", "tests/data/**/*.inp"):
         for p in sorted(src.glob(pat)):
             if p.is_file():
                 yield p.read_bytes()
