@@ -298,3 +298,17 @@ TEST(HostileInput, DiskThatFillsAndFolderThatCannotBeWritten) {
     fs::remove_all(d);
   }
 }
+
+// Every input the fuzzer found a fault with ends in order now.
+TEST(HostileInput, FuzzRegressionsEndInOrder) {
+  const fs::path dir = fs::path(ORMYX_SOURCE_DIR) / "tests" / "data" / "fuzz_regressions";
+  int n = 0;
+  for (const auto& e : fs::directory_iterator(dir)) {
+    if (!e.is_regular_file()) continue;
+    ++n;
+    Run_Result r = Run_Engine(Read_File(e.path().string()));
+    Expect_Orderly_End(r, e.path().filename().string());
+    fs::remove_all(r.dir);
+  }
+  EXPECT_GT(n, 0);
+}
