@@ -219,14 +219,6 @@ void Close_Soil_Profile() {
   const int n = fn_Clamped(soil.i_Number_of_Layers, MAX_LAYERS);
   for (int k = 1; k <= n - 1; ++k) soil.XLayerTop[k + 1] = soil.XLayerBottom[k];
   if (n >= 1) soil.XLayerTop[1] = soil.rd_GroundSurfaceDepth;
-  // The profile points at the layer tops move with them: a gap or overlap
-  // left in the profile would put a layer's properties at depths the layer no
-  // longer covers, and a node at the old top would find no interface there.
-  Soil_Profile_Record& pp = soil.Soil_Profile_Points;
-  for (int k = 1; k <= n; ++k) {
-    pp.X[2 * k - 1] = soil.XLayerTop[k];
-    soil.User_Py_Curve[2 * k - 1].rd_Depth = soil.XLayerTop[k];
-  }
 }
 
 // ---------------------------------------------------------------------------

@@ -108,7 +108,9 @@ bool Parse_Real(std::string_view s, double& x) {
   double v = std::strtod(t.c_str(), &end);
   if (end != t.c_str() + t.size()) return false;
   if (!std::isfinite(v)) return false;
-  x = v;
+  // A negative zero ("-0", "-0.0E5") is stored as zero, so that no report
+  // shows "-0.0000" for it.
+  x = v == 0.0 ? 0.0 : v;
   return true;
 }
 
