@@ -234,8 +234,8 @@ namespace {
 // Run OGO on `input` in a child process whose run folder is a file system of
 // its own: a tmpfs of `size` bytes (read-only when size is 0) when the
 // process may mount one (root in a private mount namespace); otherwise a
-// limit on the size of any file written (RLIMIT_FSIZE), which fails the
-// writes past it the same way (a read-only folder then cannot be made and
+// limit on the size of each file written (RLIMIT_FSIZE, a third of `size`),
+// which fails the writes past it the same way (a read-only folder then cannot be made and
 // the call returns -2). The run files are copied to `out` afterwards.
 int Run_On_Small_Disk(const std::string& input, long size, const std::string& out) {
   const std::string disk = out + "/disk";
@@ -254,12 +254,16 @@ int Run_On_Small_Disk(const std::string& input, long size, const std::string& ou
     Write_File(disk + "/input.inp", input);
     if (mounted && size == 0)
       mount(nullptr, disk.c_str(), nullptr, MS_REMOUNT | MS_RDONLY, nullptr);
+    rlimit old{};
+    getrlimit(RLIMIT_FSIZE, &old);
     if (!mounted) {
+      // The limit holds for each file, not for their sum: a third of the disk.
       signal(SIGXFSZ, SIG_IGN);
-      rlimit lim{rlim_t(size), rlim_t(size)};
+      rlimit lim{rlim_t(size / 3), old.rlim_max};
       setrlimit(RLIMIT_FSIZE, &lim);
     }
     const int status = Run_OGO_In(disk);
+    setrlimit(RLIMIT_FSIZE, &old);
     for (const char* f : {"report.out", "run.msg"})
       if (File_Exists(disk + "/" + f)) {
         std::error_code ec;
