@@ -221,18 +221,25 @@ bool Open_Run_Files() {
   const Channel chans[3] = {CH_REPORT, CH_PLOT, CH_MESSAGE};
   const Text<NAME_LENGTH>* out_names[3] = {&f.report_name, &f.plot_name, &f.message_name};
   static const char* what[3] = {"output report file", "plot output file", "runtime message file"};
+  // All three are tried before the first failure is told, so that the block
+  // reaches every run file that could be created.
+  int failed = -1;
+  std::string why;
   for (int i = 0; i < 3; ++i) {
-    std::string n = Trimmed(out_names[i]->view());
-    if (!Open_Output(chans[i], n)) {
-      std::string why = std::strerror(errno);
-      for (Channel ch : {CH_CONSOLE, CH_MESSAGE, CH_REPORT})
-        Runtime_Block(ch, RUN_OUTPUT_NOT_CREATED,
-                      {"Problem:  The " + std::string(what[i]) + " could not be created: " + n,
-                       "          (" + why + ")",
-                       "Solution: Check that the folder exists and can be written."});
-      Record_Runtime_Error(RUN_OUTPUT_NOT_CREATED);
-      return false;
+    if (!Open_Output(chans[i], Trimmed(out_names[i]->view())) && failed < 0) {
+      failed = i;
+      why = std::strerror(errno);
     }
+  }
+  if (failed >= 0) {
+    const std::string n = Trimmed(out_names[failed]->view());
+    for (Channel ch : {CH_CONSOLE, CH_MESSAGE, CH_REPORT})
+      Runtime_Block(ch, RUN_OUTPUT_NOT_CREATED,
+                    {"Problem:  The " + std::string(what[failed]) + " could not be created: " + n,
+                     "          (" + why + ")",
+                     "Solution: Check that the folder exists and can be written."});
+    Record_Runtime_Error(RUN_OUTPUT_NOT_CREATED);
+    return false;
   }
 
   std::string in_name = Trimmed(f.input_name.view());
@@ -345,6 +352,7 @@ void Run_Analysis() {
 
   Read_Format_Tag();
   if (Tag_Is_Ormyx()) {
+    if (!Check_Input_Has_No_NUL()) return;
     Read_Problem_Input();
     if (Error_Recorded()) return;
   }

@@ -11,6 +11,7 @@
 #include "engine/run_files.h"
 #include "engine/run_state.h"
 #include "engine/run_steps.h"
+#include "input/tokenizer.h"
 
 namespace ormyx {
 
@@ -258,6 +259,35 @@ void Check_Soil_Profile_Depth() {
   Record_Input_Error(18);
 }
 
+// After the layers are made contiguous, every layer must end below its top: a
+// bottom above the top (layers out of order) would give a layer of negative
+// thickness. Layers of no thickness are left to the p-y models' own checks.
+void Check_Soil_Layer_Order() {
+  const Soil_Records& soil = RS().prob.soil;
+  const int n = fn_Clamped(soil.i_Number_of_Layers, MAX_LAYERS);
+  for (int k = 1; k <= n; ++k) {
+    const double top = soil.XLayerTop[k], bottom = soil.XLayerBottom[k];
+    if (bottom >= top) continue;
+    const std::string u = Unit_Depth();
+    for (Channel ch : {CH_MESSAGE, CH_REPORT}) {
+      Blank_Lines(ch, 2);
+      Write_Line(ch, Input_Error_Header(INP_LAYER_ORDER));
+      Write_Line(ch);
+      Write_Line(ch, "An error was detected in the input data.");
+      Write_Line(ch, "Problem:  The bottom of soil layer " + fmt::I0(k) + " at " +
+                         Echo_Fixed_Min(bottom, 3) + " " + u + " lies above its top at " +
+                         Echo_Fixed_Min(top, 3) + " " + u + ".");
+      Write_Line(ch, "          (The top of each layer is the bottom of the layer above it, and");
+      Write_Line(ch, "          the top of layer 1 is the ground surface.)");
+      Write_Line(ch);
+      Write_Line(ch, "Solution:  Give the layers from the top down, each bottom deeper than");
+      Write_Line(ch, "          the bottom of the layer above.");
+    }
+    Record_Input_Error(INP_LAYER_ORDER);
+    return;
+  }
+}
+
 void Check_PY_Modifier_Depth() {
   const Run_State& s = RS();
   const Loading_Records& ld = s.prob.load;
@@ -314,6 +344,8 @@ void Echo_Input_Data() {
   Check_Property_Point_Count();
   if (Error_Recorded()) return;
   if (o.i_Analysis_Type != ANALYSIS_EI_ONLY) {
+    Check_Soil_Layer_Order();
+    if (Error_Recorded()) return;
     Check_Soil_Profile_Depth();
     if (Error_Recorded()) return;
     Check_PY_Modifier_Depth();

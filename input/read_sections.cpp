@@ -199,6 +199,16 @@ void Read_Section_Lines(int h) {
   Pile_Section_Record& p = Section(h);
   const int t = p.i_SectionType;
   if (!Read_Real(h, p.rd_Length, "the section length")) return;
+  // A section of no length (or a negative one) would put its top below its
+  // bottom and leave the pile model without nodes in it.
+  if (!(p.rd_Length > 0.0)) {
+    std::string shown = Number_Field(p.rd_Length, 14);
+    shown.erase(0, shown.find_first_not_of(' '));
+    Input_Read_Error(INP_NOT_POSITIVE,
+                     Here(h) + "the section length is " + shown + "; a section must be longer than 0.",
+                     "Give a positive length for section " + fmt::I0(h) + ".");
+    return;
+  }
   double v = 0.0;
   auto dim = [&](double& field, const char* name) {
     if (!Read_Real(h, v, name)) return false;

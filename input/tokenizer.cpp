@@ -18,8 +18,9 @@ namespace {
 // Data lines may be longer than a text line; longer still is refused.
 constexpr std::size_t DATA_LINE_LIMIT = 4096;
 
-// Read one line with at most `limit` characters kept (CR removed, control
-// characters as blanks). *too_long is set when characters were dropped.
+// Read one line with at most `limit` characters kept (the line ends at LF,
+// CR LF or a lone CR; control characters as blanks). *too_long is set when
+// characters were dropped.
 bool Read_Raw_Line(std::string& line, std::size_t limit, bool* too_long) {
   line.clear();
   if (too_long) *too_long = false;
@@ -31,15 +32,16 @@ bool Read_Raw_Line(std::string& line, std::size_t limit, bool* too_long) {
   while ((c = std::fgetc(fp)) != EOF) {
     any = true;
     if (c == '\n') break;
+    // CR LF (Windows) and a lone CR (old Mac files) end a line like LF.
+    if (c == '\r') {
+      int next = std::fgetc(fp);
+      if (next != '\n' && next != EOF) std::ungetc(next, fp);
+      break;
+    }
     ++length;
-    if (line.size() <= limit) line.push_back(char(c));  // one extra: a CR may follow
+    if (line.size() < limit) line.push_back(char(c));
   }
   if (!any) return false;
-  if (!line.empty() && line.back() == '\r') {
-    line.pop_back();
-    --length;
-  }
-  if (line.size() > limit) line.resize(limit);
   if (too_long && length > limit) *too_long = true;
   // Tabs and other control characters read as blanks.
   for (char& ch : line)
@@ -55,6 +57,30 @@ bool Read_Text_Line(std::string& line) {
 }
 
 int Input_Line_Number() { return RS().files.input_line_number; }
+
+bool Check_Input_Has_No_NUL() {
+  std::FILE* fp = RS().files.input;
+  if (!fp) return true;
+  const long start = std::ftell(fp);
+  long line = Input_Line_Number() + 1;
+  int c, previous = 0;
+  bool found = false;
+  while ((c = std::fgetc(fp)) != EOF) {
+    if (c == 0) {
+      found = true;
+      break;
+    }
+    if (c == '\n' ? previous != '\r' : c == '\r') ++line;
+    previous = c;
+  }
+  if (start >= 0) std::fseek(fp, start, SEEK_SET);
+  if (!found) return true;
+  Input_Read_Error(INP_MALFORMED_VALUE,
+                   "Line " + fmt::I0(line) + " holds a NUL byte: the input file is not a text "
+                   "file, or it is corrupted.",
+                   "Save the input data again as a plain text file.");
+  return false;
+}
 
 bool Line_Is(std::string_view line, std::string_view literal) {
   if (line.size() < literal.size()) return false;
@@ -82,7 +108,9 @@ bool Parse_Real(std::string_view s, double& x) {
   double v = std::strtod(t.c_str(), &end);
   if (end != t.c_str() + t.size()) return false;
   if (!std::isfinite(v)) return false;
-  x = v;
+  // A negative zero ("-0", "-0.0E5") is stored as zero, so that no report
+  // shows "-0.0000" for it.
+  x = v == 0.0 ? 0.0 : v;
   return true;
 }
 

@@ -16,6 +16,11 @@ void Input_Begin();
 // Read the next line as text (at most 256 characters, CR removed).
 // False at end of file.
 bool Read_Text_Line(std::string& line);
+// A NUL byte anywhere in the input file marks it as binary or corrupted: the
+// reader would take it for a blank and split a number in two. False (and
+// INP_MALFORMED_VALUE recorded, naming the first such line) when there is one;
+// the file position is kept.
+bool Check_Input_Has_No_NUL();
 // Number of the line last read (1-based), 0 before the first.
 int Input_Line_Number();
 // Blank-padded comparison: line equals literal followed by blanks only.
@@ -27,6 +32,8 @@ inline constexpr int INP_UNEXPECTED_EOF = 81;   // end of file before END
 inline constexpr int INP_CAPACITY = 82;         // more entries than a record holds
 inline constexpr int INP_CODE_RANGE = 83;       // a code outside its range
 inline constexpr int INP_GEOMETRY = 84;         // impossible bar or strand geometry
+inline constexpr int INP_NOT_POSITIVE = 86;     // a pile section length of 0 or less
+inline constexpr int INP_LAYER_ORDER = 87;      // a soil layer whose bottom lies above its top
 
 // One free-form read: it starts at the next line, takes values one by one
 // (continuing on further lines), and discards the rest of its last line when

@@ -328,6 +328,25 @@ bool fn_c_At_Interface(double xv) {
   return false;
 }
 
+namespace {
+
+// True when two consecutive profile points lie at xv: the bottom of one layer
+// and the top of the next. The profile keeps the depths as read, so below a
+// gap between layers the top of the lower layer is a single point, not an
+// interface: its strength is read from the profile like any other point.
+bool fn_Profile_Interface_At(double xv) {
+  const Soil_Profile_Record& pp = Profile();
+  const int n = Point_Count();
+  for (int k = 2; k <= n - 1; ++k)
+    if (std::fabs(xv - pp.X(k)) <= DEPTH_TOLERANCE &&
+        (std::fabs(pp.X(k + 1) - pp.X(k)) <= DEPTH_TOLERANCE ||
+         std::fabs(pp.X(k) - pp.X(k - 1)) <= DEPTH_TOLERANCE))
+      return true;
+  return false;
+}
+
+}  // namespace
+
 double fn_Strength_At(double xv, const Strength_Column& col) {
   const Soil_Profile_Record& pp = Profile();
   const int n = Point_Count();
@@ -343,7 +362,7 @@ double fn_Strength_At(double xv, const Strength_Column& col) {
     return 0.0;
   }
   if (std::fabs(xv - pp.X(n)) <= DEPTH_TOLERANCE) return col.point(n);
-  if (fn_c_At_Interface(xv)) return fn_Strength_At_Interface(xv, jbot, col);
+  if (fn_Profile_Interface_At(xv)) return fn_Strength_At_Interface(xv, jbot, col);
   const double dz = pp.X(jbot) - pp.X(jbot - 1);
   if (dz <= 0.0) {
     Write_Input_Error_60(xv);

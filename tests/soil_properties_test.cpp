@@ -178,10 +178,23 @@ TEST(Soil_Properties, ZeroThicknessAndMissingInterfaceAreReported) {
     EXPECT_EQ(RS().status.i_ErrorNumber, 160);
     EXPECT_NE(files.report().find("**** Input Data Error No. 60 ****"), std::string::npos);
   }
-  // A gap between two layers: the depth of the upper bottom is no interface.
+  // A gap between two layers: the bottom of the upper layer and the top of
+  // the lower one are single profile points, read from the profile (10 ft:
+  // c = 4 of the upper bottom; 12 ft: c = 6 of the lower top).
   Setup_Pile(GENERIC_UNITS, 20.0, 20, 1.0);
   Add_Layer(SOIL_SOFT_CLAY, 0, 10, PV(10, 2), PV(10, 4));
   Add_Layer(SOIL_SOFT_CLAY, 12, 20, PV(10, 6), PV(10, 8));
+  {
+    Run_Files_Capture files;
+    EXPECT_DOUBLE_EQ(fn_c(10.0), 4.0);
+    EXPECT_DOUBLE_EQ(fn_c(12.0), 6.0);
+    EXPECT_FALSE(Error_Recorded()) << files.report();
+  }
+  // An interface in the profile that no pair of layers has.
+  Setup_Pile(GENERIC_UNITS, 20.0, 20, 1.0);
+  Add_Layer(SOIL_SOFT_CLAY, 0, 10, PV(10, 2), PV(10, 4));
+  Add_Layer(SOIL_SOFT_CLAY, 10, 20, PV(10, 6), PV(10, 8));
+  RS().prob.soil.XLayerTop[2] = 12.0;
   {
     Run_Files_Capture files;
     fn_c(10.0);
