@@ -661,72 +661,59 @@ def py_reese_sand(cyclic):
     def f(z, y):
         b = SI_B
         assert z / b >= 5.0
-        A, Bf = 0.88, (0.55 if cyclic else 0.50)
-        phi = math.radians(phi_d)
-        al, be, K0 = phi / 2, math.pi / 4 + phi / 2, 0.4
-        Ka = math.tan(math.pi / 4 - phi / 2) ** 2
-        tb, tp, ta = math.tan(be), math.tan(phi), math.tan(al)
-        pst = g * z * (K0 * z * tp * math.sin(be) / (math.tan(be - phi) * math.cos(al))
-                       + tb / math.tan(be - phi) * (b + z * tb * ta)
-                       + K0 * z * tb * (tp * math.sin(be) - ta) - Ka * b)
-        psd = Ka * b * g * z * (tb ** 8 - 1) + K0 * b * g * z * tp * tb ** 4
-        ps = min(pst, psd)
-        pu, pm = A * ps, Bf * ps
-        yu, ym = 3 * b / 80, b / 60
-        m = (pu - pm) / (yu - ym)
-        n = pm / (m * ym)
-        C = pm / ym ** (1 / n)
-        yk = (C / (k * z)) ** (n / (n - 1))
-        if y <= yk:
-            p = k * z * y
-        elif y <= ym:
-            p = C * y ** (1 / n)
-        elif y <= yu:
-            p = pm + m * (y - ym)
-        else:
-            p = pu
-        return min(p, k * z * y)
+        ps = sand_ps(g, phi_d, z, b)
+        return sand_shape(0.88 * ps, (0.55 if cyclic else 0.50) * ps, k, z, y)
     return f
+
+
+def sand_ps(g, phi_d, z, b):
+    # Reese, Cox & Koop (1974): the smaller of the wedge and flow-around
+    # resistances (formulas above).
+    phi = math.radians(phi_d)
+    al, be, K0 = phi / 2, math.pi / 4 + phi / 2, 0.4
+    Ka = math.tan(math.pi / 4 - phi / 2) ** 2
+    tb, tp, ta = math.tan(be), math.tan(phi), math.tan(al)
+    pst = g * z * (K0 * z * tp * math.sin(be) / (math.tan(be - phi) * math.cos(al))
+                   + tb / math.tan(be - phi) * (b + z * tb * ta)
+                   + K0 * z * tb * (tp * math.sin(be) - ta) - Ka * b)
+    psd = Ka * b * g * z * (tb ** 8 - 1) + K0 * b * g * z * tp * tb ** 4
+    return min(pst, psd)
+
+
+def sand_shape(pu, pm, k, z, y):
+    # The sand curve's shape: pu at 3b/80, pm at b/60, straight line between,
+    # parabola C y^(1/n) from yk, initial line k z y below; p <= k z y.
+    b = SI_B
+    yu, ym = 3 * b / 80, b / 60
+    m = (pu - pm) / (yu - ym)
+    n = pm / (m * ym)
+    C = pm / ym ** (1 / n)
+    yk = (C / (k * z)) ** (n / (n - 1))
+    if y <= yk:
+        p = k * z * y
+    elif y <= ym:
+        p = C * y ** (1 / n)
+    elif y <= yu:
+        p = pm + m * (y - ym)
+    else:
+        p = pu
+    return min(p, k * z * y)
 
 
 def py_cemented_silt():
     # c-phi soil, formula as written in this script from the engine's
-    # documented criterion: frictional part Ps = min(wedge, flow-around) of
-    # Reese sand (above), cohesive part Pc = c b min(3 + g z/c + 0.5 z/b, 9);
-    # pu = A Ps + Pc at yu = 3b/80 (A = 0.88 below z/b = 5, static),
-    # pm = 1.5 (Ps + Pc) at ym = b/60; straight line between; parabola
-    # p = C y^(1/n) with n = pm/(m ym), C = pm/ym^(1/n), from
-    # yk = (C/(k z))^(n/(n-1)); initial line k z y below yk; p <= k z y.
+    # documented criterion: frictional part Ps of Reese sand (above), cohesive
+    # part Pc = c b min(3 + g z/c + 0.5 z/b, 9); pu = A Ps + Pc at 3b/80
+    # (A = 0.88 below z/b = 5, static), pm = 1.5 (Ps + Pc) at b/60; the sand
+    # curve's shape between.
     g, c, phi_d, k = 9.0, 20.0, 30.0, 40000.0
 
     def f(z, y):
         b = SI_B
         assert z / b >= 5.0
-        phi = math.radians(phi_d)
-        al, be, K0 = phi / 2, math.pi / 4 + phi / 2, 0.4
-        Ka = math.tan(math.pi / 4 - phi / 2) ** 2
-        tb, tp, ta = math.tan(be), math.tan(phi), math.tan(al)
-        pst = g * z * (K0 * z * tp * math.sin(be) / (math.tan(be - phi) * math.cos(al))
-                       + tb / math.tan(be - phi) * (b + z * tb * ta)
-                       + K0 * z * tb * (tp * math.sin(be) - ta) - Ka * b)
-        psd = Ka * b * g * z * (tb ** 8 - 1) + K0 * b * g * z * tp * tb ** 4
-        ps = min(pst, psd)
+        ps = sand_ps(g, phi_d, z, b)
         pc = c * b * min(3 + 0.5 * z / b + g * z / c, 9.0)
-        pu, pm = 0.88 * ps + pc, 1.5 * (ps + pc)
-        yu, ym = 3 * b / 80, b / 60
-        m = (pu - pm) / (yu - ym)
-        n = pm / (m * ym)
-        C = pm / ym ** (1 / n)
-        yk = (C / (k * z)) ** (n / (n - 1))
-        if y <= yk:
-            p = k * z * y
-        elif y <= ym:
-            p = C * y ** (1 / n)
-        elif y <= yu:
-            p = pm + m * (y - ym)
-        else:
-            p = pu
-        return min(p, k * z * y)
+        return sand_shape(0.88 * ps + pc, 1.5 * (ps + pc), k, z, y)
     return f
 
 
