@@ -264,7 +264,7 @@ bool Open_Run_Files() {
   while ((r = Read_Name_Line(mei, name)) != 1) {
     if (f.i_Number_of_MEI_Report_Files >= MAX_MEI_REPORT_FILES) break;
     ++f.i_Number_of_MEI_Report_Files;
-    if (r == 0) f.MEI_Report_File_Names[f.i_Number_of_MEI_Report_Files] = name;
+    if (r == 0) Set_MEI_Report_File_Name(f.i_Number_of_MEI_Report_Files, name.view());
   }
   std::fclose(mei);
   std::remove("M_vs_EI_report_names.txt");
