@@ -112,10 +112,15 @@ bool fn_Is_MC_Name(const std::string& s) {
   return true;
 }
 
+// mc_dddd.txt, k with at least four digits.
 std::string fn_MC_Name(int k) {
-  char buf[16];
-  std::snprintf(buf, sizeof buf, "mc_%04d.txt", k);
-  return buf;
+  char digits[16];
+  auto [end, ec] = std::to_chars(digits, digits + sizeof digits, k);
+  (void)ec;
+  std::string name = "mc_";
+  name.append(std::size_t(std::max<long>(0, 4 - (end - digits))), '0');
+  name.append(digits, end);
+  return name + ".txt";
 }
 
 // Run file names inside the work folder: the input's own names where they
