@@ -41,9 +41,9 @@ void Runtime_Block(Channel ch, int n, std::initializer_list<std::string> text) {
 
 // Read one NAMES.DAT line as a 256-character field. 0: read; 1: end of file;
 // 2: the line holds control characters or is longer than a name can be.
-int Read_Name_Line(std::FILE* fp, Text<NAME_LENGTH>& name) {
-  char line[NAME_LENGTH + 1];  // one more than a name holds: a longer line is junk
-  std::size_t len = 0;
+// The line's characters go to line (NAME_LENGTH + 1 places), its length to len.
+int Read_Name_Chars(std::FILE* fp, char* line, std::size_t& len) {
+  len = 0;
   int c;
   bool any = false;
   bool junk = false;
@@ -59,8 +59,15 @@ int Read_Name_Line(std::FILE* fp, Text<NAME_LENGTH>& name) {
   for (std::size_t i = 0; i < len; ++i)
     if (static_cast<unsigned char>(line[i]) < 32 || line[i] == 127) junk = true;
   if (junk) return 2;
-  name.set(line, len);
   return 0;
+}
+
+int Read_Name_Line(std::FILE* fp, Text<NAME_LENGTH>& name) {
+  char line[NAME_LENGTH + 1];  // one more than a name holds: a longer line is junk
+  std::size_t len = 0;
+  const int r = Read_Name_Chars(fp, line, len);
+  if (r == 0) name.set(line, len);
+  return r;
 }
 
 // Path parts of a file name: directory (with its final '/'), base name and
@@ -266,12 +273,13 @@ bool Open_Run_Files() {
     Record_Runtime_Error(RUN_INPUT_NOT_OPENED);
     return false;
   }
-  Text<NAME_LENGTH> name;
+  char line[NAME_LENGTH + 1];
+  std::size_t len = 0;
   int r;
-  while ((r = Read_Name_Line(mei, name)) != 1) {
+  while ((r = Read_Name_Chars(mei, line, len)) != 1) {
     if (f.i_Number_of_MEI_Report_Files >= MAX_MEI_REPORT_FILES) break;
     ++f.i_Number_of_MEI_Report_Files;
-    if (r == 0) f.MEI_Report_File_Names[f.i_Number_of_MEI_Report_Files] = name;
+    if (r == 0) Set_MEI_Report_File_Name(f.i_Number_of_MEI_Report_Files, std::string_view(line, len));
   }
   std::fclose(mei);
   std::remove("M_vs_EI_report_names.txt");

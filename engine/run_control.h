@@ -50,7 +50,13 @@ struct Run_Files {
   int32_t input_line_number = 0;  // number of the input line last read
   Output_Channel out[CHANNEL_COUNT];
   Text<NAME_LENGTH> current_directory;
-  List<Text<NAME_LENGTH>, MAX_MEI_REPORT_FILES> MEI_Report_File_Names;
+  // The moment-curvature file names, packed one after another: a name takes
+  // only its own characters, so a run touches only the memory its names need
+  // (engine/run_files.h: Set_MEI_Report_File_Name, fn_MEI_Report_File_Name).
+  Fixed_Array<char, 0, MAX_MEI_REPORT_FILES * NAME_LENGTH - 1> MEI_Name_Chars;
+  List<int32_t, MAX_MEI_REPORT_FILES> MEI_Name_Start;   // first character of name k
+  List<int32_t, MAX_MEI_REPORT_FILES> MEI_Name_Length;  // 0: no name (blank)
+  int32_t i_MEI_Name_Chars_Used = 0;
   int32_t i_Number_of_MEI_Report_Files = 0;
   bool b_ConversionPending = false;  // US input units still to be converted
   bool b_ConversionDone = false;

@@ -1,5 +1,7 @@
 #include "engine/run_files.h"
 
+#include <cstring>
+
 #include "engine/run_state.h"
 
 namespace ormyx {
@@ -87,6 +89,37 @@ std::string Trimmed(std::string_view field) {
   std::size_t n = field.size();
   while (n > 0 && (field[n - 1] == ' ' || field[n - 1] == '\0')) --n;
   return std::string(field.substr(0, n));
+}
+
+bool Set_MEI_Report_File_Name(int k, std::string_view name) {
+  Run_Files& f = RS().files;
+  if (!f.MEI_Name_Start.in_range(k)) return false;
+  if (name.size() > std::size_t(NAME_LENGTH)) name = name.substr(0, std::size_t(NAME_LENGTH));
+  std::size_t n = name.size();
+  while (n > 0 && (name[n - 1] == ' ' || name[n - 1] == '\0')) --n;
+  const int32_t len = int32_t(n);
+  // A name that fits the place of the one it replaces stays there; any other
+  // goes after the names stored so far.
+  int32_t start = f.MEI_Name_Start[k];
+  if (len > f.MEI_Name_Length[k]) {
+    if (len > f.MEI_Name_Chars.size - f.i_MEI_Name_Chars_Used) return false;
+    start = f.i_MEI_Name_Chars_Used;
+    f.i_MEI_Name_Chars_Used += len;
+  }
+  if (len > 0) std::memcpy(&f.MEI_Name_Chars[start], name.data(), n);
+  f.MEI_Name_Start[k] = start;
+  f.MEI_Name_Length[k] = len;
+  return true;
+}
+
+std::string fn_MEI_Report_File_Name(int k) {
+  const Run_Files& f = RS().files;
+  if (!f.MEI_Name_Start.in_range(k) || f.MEI_Name_Length[k] <= 0) return std::string();
+  const int32_t start = f.MEI_Name_Start[k], len = f.MEI_Name_Length[k];
+  // Both ends of the name lie in the store (range-checked).
+  const char* first = &f.MEI_Name_Chars[start];
+  (void)f.MEI_Name_Chars[start + len - 1];
+  return std::string(first, std::size_t(len));
 }
 
 }  // namespace ormyx

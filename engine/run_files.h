@@ -35,4 +35,11 @@ void Close_All_Run_Files();
 // A file name stored as a blank-padded field, with trailing blanks removed.
 std::string Trimmed(std::string_view field);
 
+// Store the name of moment-curvature file k (1..MAX_MEI_REPORT_FILES),
+// trailing blanks removed and cut to NAME_LENGTH characters. False when k is
+// out of range or the name store is full.
+bool Set_MEI_Report_File_Name(int k, std::string_view name);
+// The stored name of moment-curvature file k; empty when none was stored.
+std::string fn_MEI_Report_File_Name(int k);
+
 }  // namespace ormyx

@@ -2,6 +2,7 @@
 
 #include <fcntl.h>
 #include <signal.h>
+#include <sys/mman.h>
 #include <sys/stat.h>
 #include <sys/types.h>
 #include <sys/wait.h>
@@ -17,6 +18,7 @@
 #include <filesystem>
 #include <fstream>
 #include <iostream>
+#include <map>
 #include <set>
 #include <sstream>
 #include <string>
@@ -43,6 +45,8 @@ const char* const WORK_PREFIX = ".ormyx-work-";
 const char* const NAMES_FILE = "NAMES.DAT";
 const char* const MEI_LIST_FILE = "M_vs_EI_report_names.txt";
 const char* const CONSOLE_FILE = ".console";  // the engine's standard output
+// The moment-curvature name list every run of a work folder links to.
+const char* const MEI_MASTER_FILE = ".mc-names";
 
 // Names of the run files inside the work folder.
 struct Run_Names {
@@ -57,8 +61,10 @@ struct Job {
   std::string stem;    // base name of the outputs
   Run_Names names;
   fs::path work;       // work folder, empty when none exists
+  bool input_copied = false;  // the work folder holds a copy of the input
   pid_t pid = -1;
   int status_fd = -1;  // read end of the pipe carrying the engine's status
+  int console_fd = -1; // in-memory file taking the engine's standard output, or -1
   bool running = false;
   bool done = false;
   int exit_code = 0;
@@ -68,6 +74,12 @@ struct Job {
 };
 
 volatile sig_atomic_t g_signal = 0;
+
+// Work folders whose run has ended and whose files have all been moved out,
+// by output folder. A new run takes one of them instead of making a folder:
+// it then rewrites NAMES.DAT in place and links the name list again, which
+// creates no new files. All are removed when the batch ends.
+std::map<std::string, std::vector<fs::path>> g_free_work;
 
 void On_Signal(int sig) { g_signal = sig; }
 
@@ -100,10 +112,15 @@ bool fn_Is_MC_Name(const std::string& s) {
   return true;
 }
 
+// mc_dddd.txt, k with at least four digits.
 std::string fn_MC_Name(int k) {
-  char buf[16];
-  std::snprintf(buf, sizeof buf, "mc_%04d.txt", k);
-  return buf;
+  char digits[16];
+  auto [end, ec] = std::to_chars(digits, digits + sizeof digits, k);
+  (void)ec;
+  std::string name = "mc_";
+  name.append(std::size_t(std::max<long>(0, 4 - (end - digits))), '0');
+  name.append(digits, end);
+  return name + ".txt";
 }
 
 // Run file names inside the work folder: the input's own names where they
@@ -116,7 +133,8 @@ Run_Names fn_Choose_Run_Names(const std::string& stem, const std::string& file_n
     n.message = stem + ".msg";
   }
   bool reserved = file_name == NAMES_FILE || file_name == MEI_LIST_FILE ||
-                  file_name == CONSOLE_FILE || fn_Is_MC_Name(file_name) ||
+                  file_name == CONSOLE_FILE || file_name == MEI_MASTER_FILE ||
+                  fn_Is_MC_Name(file_name) ||
                   file_name == n.report || file_name == n.plot || file_name == n.message;
   if (fn_Safe_Run_Name(file_name) && !reserved) n.input = file_name;
   return n;
@@ -241,9 +259,42 @@ int Plan_Jobs(const Batch_Options& opt, std::vector<Job>& jobs) {
   return -1;
 }
 
-// Work folder, NAMES.DAT, the moment-curvature name list and the input copy.
+// The list of all moment-curvature file names, one a line.
+const std::string& fn_MC_List() {
+  static const std::string list = [] {
+    std::string text;
+    text.reserve(12 * MAX_MEI_REPORT_FILES);
+    for (int k = 1; k <= MAX_MEI_REPORT_FILES; ++k) text += fn_MC_Name(k) + "\n";
+    return text;
+  }();
+  return list;
+}
+
+// A fresh work folder with its master name list, or a free one of the same
+// output folder. Empty path on failure (errno set).
+fs::path fn_Take_Work_Folder(const fs::path& out_dir) {
+  std::vector<fs::path>& free = g_free_work[out_dir.string()];
+  if (!free.empty()) {
+    fs::path work = free.back();
+    free.pop_back();
+    return work;
+  }
+  fs::path work = fn_Make_Work_Folder(out_dir);
+  if (work.empty()) return work;
+  if (!fn_Write_Text_File((work / MEI_MASTER_FILE).string(), fn_MC_List())) {
+    int e = errno;
+    std::error_code ec;
+    fs::remove_all(work, ec);
+    errno = e != 0 ? e : EIO;
+    return {};
+  }
+  return work;
+}
+
+// Work folder, NAMES.DAT, the moment-curvature name list and, when the
+// engine cannot read the input through its own name, the input copy.
 bool fn_Prepare_Work_Folder(Job& job) {
-  job.work = fn_Make_Work_Folder(job.out_dir);
+  job.work = fn_Take_Work_Folder(job.out_dir);
   if (job.work.empty()) {
     Host_Error(job, "cannot create a work folder in " + job.out_dir.string() + ": " +
                         fn_Errno_Text(errno));
@@ -258,19 +309,29 @@ bool fn_Prepare_Work_Folder(Job& job) {
   if (!abs_ec && fn_Fits_Name_Field(absolute)) input_name = absolute;
   std::string names = input_name + "\n" + job.names.report + "\n" + job.names.plot + "\n" +
                       job.names.message + "\n";
-  std::string mc_list;
-  mc_list.reserve(12 * MAX_MEI_REPORT_FILES);
-  for (int k = 1; k <= MAX_MEI_REPORT_FILES; ++k) mc_list += fn_MC_Name(k) + "\n";
-  std::error_code ec;
-  if (!fn_Write_Text_File((job.work / NAMES_FILE).string(), names) ||
-      !fn_Write_Text_File((job.work / MEI_LIST_FILE).string(), mc_list)) {
+  // The engine removes the name list after reading it; a hard link to the
+  // folder's master list costs no new file. A link left by a run that
+  // stopped early is replaced.
+  const fs::path list = job.work / MEI_LIST_FILE;
+  const fs::path master = job.work / MEI_MASTER_FILE;
+  bool listed = ::link(master.c_str(), list.c_str()) == 0;
+  if (!listed && errno == EEXIST) {
+    ::unlink(list.c_str());
+    listed = ::link(master.c_str(), list.c_str()) == 0;
+  }
+  if (!listed) listed = fn_Write_Text_File(list.string(), fn_MC_List());
+  if (!fn_Write_Text_File((job.work / NAMES_FILE).string(), names) || !listed) {
     Host_Error(job, "cannot write the run files into the work folder " + job.work.string());
     return false;
   }
-  fs::copy_file(job.input, job.work / job.names.input, fs::copy_options::overwrite_existing, ec);
-  if (ec) {
-    Host_Error(job, "cannot copy the input into the work folder: " + ec.message());
-    return false;
+  if (input_name != absolute) {
+    std::error_code ec;
+    job.input_copied = true;
+    fs::copy_file(job.input, job.work / job.names.input, fs::copy_options::overwrite_existing, ec);
+    if (ec) {
+      Host_Error(job, "cannot copy the input into the work folder: " + ec.message());
+      return false;
+    }
   }
   return true;
 }
@@ -279,7 +340,8 @@ bool fn_Prepare_Work_Folder(Job& job) {
 [[noreturn]] void Run_Child(const Job& job, int status_fd) {
   for (int sig : {SIGINT, SIGTERM, SIGHUP, SIGPIPE}) ::signal(sig, SIG_DFL);
   if (::chdir(job.work.c_str()) != 0) ::_exit(3);
-  int console = ::open(CONSOLE_FILE, O_WRONLY | O_CREAT | O_TRUNC, 0644);
+  int console = job.console_fd >= 0 ? job.console_fd
+                                    : ::open(CONSOLE_FILE, O_WRONLY | O_CREAT | O_TRUNC, 0644);
   if (console >= 0) {
     ::dup2(console, STDOUT_FILENO);
     ::close(console);
@@ -307,6 +369,16 @@ void Remove_Work_Folder(Job& job) {
   std::error_code ec;
   if (!job.work.empty()) fs::remove_all(job.work, ec);
   job.work.clear();
+  if (job.console_fd >= 0) ::close(job.console_fd);
+  job.console_fd = -1;
+}
+
+// Removes the free work folders at the end of the batch.
+void Remove_Free_Work_Folders() {
+  std::error_code ec;
+  for (auto& [dir, folders] : g_free_work)
+    for (const fs::path& work : folders) fs::remove_all(work, ec);
+  g_free_work.clear();
 }
 
 // Starts the run of one job. LAUNCH_BUSY when no process can be made just
@@ -316,6 +388,9 @@ Launch_Result fn_Launch(Job& job) {
     Remove_Work_Folder(job);
     return LAUNCH_FAILED;
   }
+  // The engine's standard output goes to a file in memory when the system
+  // has them (else to a file in the work folder).
+  job.console_fd = ::memfd_create("ormyx-console", MFD_CLOEXEC);
   int fds[2];
   if (::pipe(fds) != 0) {
     Host_Error(job, "cannot create a pipe: " + fn_Errno_Text(errno));
@@ -447,9 +522,17 @@ void Finish_Job(Job& job, int wait_status) {
     have_status = errno == 0 && end != status_text.c_str();
   }
 
+  std::string console;
+  if (job.console_fd >= 0) {
+    if (::lseek(job.console_fd, 0, SEEK_SET) == 0) console = fn_Read_All(job.console_fd);
+    ::close(job.console_fd);
+    job.console_fd = -1;
+  } else {
+    console = fn_Read_File((job.work / CONSOLE_FILE).string());
+  }
   std::vector<std::string> lines;
   std::error_code ec;
-  for (const std::string& l : fn_Lines(fn_Read_File((job.work / CONSOLE_FILE).string())))
+  for (const std::string& l : fn_Lines(console))
     if (!fn_Left_Trimmed(l).empty()) lines.push_back(l);
   fs::path message = job.work / job.names.message;
   if (fs::is_regular_file(message, ec))
@@ -472,7 +555,14 @@ void Finish_Job(Job& job, int wait_status) {
   }
 
   if (fn_Move_Run_Files(job)) {
-    fs::remove_all(job.work, ec);
+    // Every run file has left: the folder serves the next run of this
+    // output folder. The input copy goes, the name list stays.
+    bool clean = true;
+    if (job.input_copied) clean = ::unlink((job.work / job.names.input).c_str()) == 0;
+    if (clean && fs::exists(job.work / MEI_MASTER_FILE, ec))
+      g_free_work[job.out_dir.string()].push_back(job.work);
+    else
+      fs::remove_all(job.work, ec);
   } else {
     Host_Error(job, "the files that could not be moved are left in " + job.work.string());
     job.exit_code = EXIT_RUN_ERROR;
@@ -535,6 +625,7 @@ void Print_Block(const Job& job, bool prefixed) {
     ::close(job.status_fd);
     Remove_Work_Folder(job);
   }
+  Remove_Free_Work_Folders();
   ::signal(sig, SIG_DFL);
   ::raise(sig);
   ::_exit(128 + sig);
@@ -588,6 +679,7 @@ int Run_Jobs(std::vector<Job>& jobs, int max_jobs) {
       ++printed;
     }
   }
+  Remove_Free_Work_Folders();
   return worst;
 }
 

@@ -170,7 +170,7 @@ void Write_Moment_Curvature_File(int s, int t, double moment_scale) {
   const Moment_Curvature_State& mc = MC_State();
   const long long k = (long long)(s - 1) * mc.i_FileThrustCount + t;
   if (k < 1 || k > f.i_Number_of_MEI_Report_Files || k > MAX_MEI_REPORT_FILES) return;
-  const std::string name = Trimmed(f.MEI_Report_File_Names[int(k)].view());
+  const std::string name = fn_MEI_Report_File_Name(int(k));
   if (name.empty()) return;
   if (!Open_Output(CH_AUX, name)) return;
   for (int p = 1; p <= mc.i_Number_of_Points[t]; ++p) {

@@ -12,6 +12,7 @@
 #include <vector>
 
 #include "engine/format.h"
+#include "engine/run_files.h"
 #include "engine/run_state.h"
 #include "section/section_driver.h"
 #include "section/section_model.h"
@@ -578,7 +579,7 @@ TEST(MomentCurvatureFiles, OneFilePerSectionAndThrust) {
   Set_Thrusts({0.0, 200.0});
   const std::string dir = ormyx_test::Make_Temp_Dir("mc-files");
   Run_Files& f = RS().files;
-  for (int k = 1; k <= 6; ++k) f.MEI_Report_File_Names[k].set(dir + "/mc_" + std::to_string(k) + ".txt");
+  for (int k = 1; k <= 6; ++k) Set_MEI_Report_File_Name(k, dir + "/mc_" + std::to_string(k) + ".txt");
   f.i_Number_of_MEI_Report_Files = 6;
   Shaft(36.0, 12, 1.128, 1.0, 3.0);
   Add_Section(SECTION_ELASTIC);

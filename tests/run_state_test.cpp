@@ -8,6 +8,7 @@
 #include <cstring>
 #include <memory>
 
+#include "engine/run_files.h"
 #include "engine/run_state.h"
 #include "tests/test_support.h"
 
@@ -59,7 +60,7 @@ TEST(RunState, UnsetTextReadsAsBlanks) {
   EXPECT_EQ(u.view(), "abcd");
   Reset_Run_State();
   EXPECT_EQ(RS().labels.moment.view(), "        ");
-  EXPECT_EQ(RS().files.MEI_Report_File_Names[2000].trimmed_length(), 0);
+  EXPECT_EQ(fn_MEI_Report_File_Name(2000), "");
 }
 
 }  // namespace
