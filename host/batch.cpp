@@ -1,8 +1,10 @@
 #include "host/batch.h"
 
 #include <fcntl.h>
+#include <poll.h>
 #include <signal.h>
 #include <sys/mman.h>
+#include <sys/socket.h>
 #include <sys/stat.h>
 #include <sys/types.h>
 #include <sys/wait.h>
@@ -44,7 +46,7 @@ constexpr std::size_t MAX_RUN_NAME = 200;  // longest name written to NAMES.DAT
 const char* const WORK_PREFIX = ".ormyx-work-";
 const char* const NAMES_FILE = "NAMES.DAT";
 const char* const MEI_LIST_FILE = "M_vs_EI_report_names.txt";
-const char* const CONSOLE_FILE = ".console";  // the engine's standard output
+const char* const CONSOLE_FILE = ".console";  // reserved for the engine's standard output
 // The moment-curvature name list every run of a work folder links to.
 const char* const MEI_MASTER_FILE = ".mc-names";
 
@@ -62,10 +64,7 @@ struct Job {
   Run_Names names;
   fs::path work;       // work folder, empty when none exists
   bool input_copied = false;  // the work folder holds a copy of the input
-  pid_t pid = -1;
-  int status_fd = -1;  // read end of the pipe carrying the engine's status
-  int console_fd = -1; // in-memory file taking the engine's standard output, or -1
-  bool running = false;
+  bool running = false;  // a worker runs it
   bool done = false;
   int exit_code = 0;
   bool html = false;   // write STEM.html after the run
@@ -336,31 +335,150 @@ bool fn_Prepare_Work_Folder(Job& job) {
   return true;
 }
 
-// The child: run the engine in the work folder and send its status back.
-[[noreturn]] void Run_Child(const Job& job, int status_fd) {
+// What a worker reports after a run: the engine's status, or why there is none.
+enum Reply_Kind : int32_t { REPLY_STATUS = 0, REPLY_NO_FOLDER = 3, REPLY_ENGINE_FAULT = 4 };
+
+struct Reply_Header {
+  int32_t kind = REPLY_STATUS;
+  int32_t status = 0;
+  uint32_t console_size = 0;  // bytes of the engine's standard output that follow
+};
+
+// A worker process: started once, it runs one job after another.
+struct Worker {
+  pid_t pid = -1;
+  int fd = -1;         // the command's end of the socket to the worker
+  int job = -1;        // index of the job it runs; -1 when idle
+  std::string reply;   // the bytes of the reply read so far
+};
+
+// How a run ended, from the worker's reply or from the worker's death.
+struct Run_Outcome {
+  bool replied = false;  // false: the worker died during the run
+  Reply_Header head;
+  std::string console;
+  int wait_status = 0;   // of a worker that died
+};
+
+bool fn_Write_All(int fd, const char* data, std::size_t n) {
+  while (n > 0) {
+    ssize_t w = ::send(fd, data, n, MSG_NOSIGNAL);
+    if (w < 0 && errno == EINTR) continue;
+    if (w <= 0) return false;
+    data += w;
+    n -= std::size_t(w);
+  }
+  return true;
+}
+
+// Reads exactly n bytes; false at the end of the stream or on an error.
+bool fn_Read_Exact(int fd, char* data, std::size_t n) {
+  while (n > 0) {
+    ssize_t r = ::read(fd, data, n);
+    if (r < 0 && errno == EINTR) continue;
+    if (r <= 0) return false;
+    data += r;
+    n -= std::size_t(r);
+  }
+  return true;
+}
+
+// The worker: takes the work folder of a job, runs the engine there and
+// replies with the status and the engine's standard output, until the
+// command closes the socket. The engine resets its whole state at every
+// call, so one run leaves nothing to the next. An engine failure that escapes
+// the entry function ends the worker after its reply; a fresh one takes over.
+[[noreturn]] void Worker_Main(int fd, int32_t (*engine)(int32_t)) {
   for (int sig : {SIGINT, SIGTERM, SIGHUP, SIGPIPE}) ::signal(sig, SIG_DFL);
-  if (::chdir(job.work.c_str()) != 0) ::_exit(3);
-  int console = job.console_fd >= 0 ? job.console_fd
-                                    : ::open(CONSOLE_FILE, O_WRONLY | O_CREAT | O_TRUNC, 0644);
-  if (console >= 0) {
+  sigset_t none;
+  sigemptyset(&none);
+  ::sigprocmask(SIG_SETMASK, &none, nullptr);
+  // The engine's standard output goes to a file in memory, emptied before
+  // each run (to nothing where the system has no such files).
+  int console = ::memfd_create("ormyx-console", MFD_CLOEXEC);
+  if (console < 0) console = ::open("/dev/null", O_WRONLY | O_CLOEXEC);
+  if (console >= 0 && console != STDOUT_FILENO) {
     ::dup2(console, STDOUT_FILENO);
     ::close(console);
   }
-  int32_t status = 0;
-  try {
-    status = OGO(HOST_VERSION);
-  } catch (...) {
-    ::_exit(4);
+  std::string path, message;
+  for (;;) {
+    uint32_t len = 0;
+    if (!fn_Read_Exact(fd, reinterpret_cast<char*>(&len), sizeof len) || len > (1u << 20))
+      ::_exit(0);
+    path.assign(len, '\0');
+    if (!fn_Read_Exact(fd, path.data(), len)) ::_exit(0);
+    Reply_Header head;
+    if (::ftruncate(STDOUT_FILENO, 0) == 0) ::lseek(STDOUT_FILENO, 0, SEEK_SET);
+    if (::chdir(path.c_str()) != 0) {
+      head.kind = REPLY_NO_FOLDER;
+    } else {
+      try {
+        head.status = engine(HOST_VERSION);
+      } catch (...) {
+        head.kind = REPLY_ENGINE_FAULT;
+      }
+    }
+    std::cout.flush();
+    std::fflush(stdout);
+    message.assign(reinterpret_cast<const char*>(&head), sizeof head);
+    off_t size = ::lseek(STDOUT_FILENO, 0, SEEK_CUR);
+    if (size > 0) {
+      message.resize(sizeof head + std::size_t(size));
+      ssize_t got = ::pread(STDOUT_FILENO, message.data() + sizeof head, std::size_t(size), 0);
+      message.resize(sizeof head + std::size_t(std::max<ssize_t>(got, 0)));
+    }
+    head.console_size = uint32_t(message.size() - sizeof head);
+    std::memcpy(message.data(), &head, sizeof head);
+    if (!fn_Write_All(fd, message.data(), message.size())) ::_exit(0);
+    if (head.kind == REPLY_ENGINE_FAULT) ::_exit(0);
   }
-  std::cout.flush();
+}
+
+// Starts a worker into w (a member of workers, not yet started). False when
+// no process can be made (errno set).
+bool fn_Start_Worker(std::vector<Worker>& workers, Worker& w, int32_t (*engine)(int32_t)) {
+  int sv[2];
+  if (::socketpair(AF_UNIX, SOCK_STREAM | SOCK_CLOEXEC, 0, sv) != 0) return false;
   std::fflush(stdout);
-  char buf[32];
-  int len = std::snprintf(buf, sizeof buf, "%d\n", int(status));
-  ssize_t w;
-  do {
-    w = ::write(status_fd, buf, std::size_t(len));
-  } while (w < 0 && errno == EINTR);
-  ::_exit(0);
+  std::fflush(stderr);
+  pid_t pid = ::fork();
+  if (pid < 0) {
+    int e = errno;
+    ::close(sv[0]);
+    ::close(sv[1]);
+    errno = e;
+    return false;
+  }
+  if (pid == 0) {
+    // Only its own socket: a worker must see the end of the stream when the
+    // command goes, not be kept alive by another worker's socket.
+    ::close(sv[0]);
+    for (const Worker& other : workers)
+      if (other.fd >= 0) ::close(other.fd);
+    Worker_Main(sv[1], engine);
+  }
+  ::close(sv[1]);
+  w.pid = pid;
+  w.fd = sv[0];
+  w.job = -1;
+  w.reply.clear();
+  return true;
+}
+
+// Closes the socket of a worker and waits for its end; its wait status.
+int fn_Retire_Worker(Worker& w, bool stop) {
+  if (stop && w.pid > 0) ::kill(w.pid, SIGTERM);
+  if (w.fd >= 0) ::close(w.fd);
+  w.fd = -1;
+  int st = 0;
+  if (w.pid > 0)
+    while (::waitpid(w.pid, &st, 0) < 0 && errno == EINTR) {
+    }
+  w.pid = -1;
+  w.job = -1;
+  w.reply.clear();
+  return st;
 }
 
 enum Launch_Result { LAUNCHED, LAUNCH_FAILED, LAUNCH_BUSY };
@@ -369,8 +487,6 @@ void Remove_Work_Folder(Job& job) {
   std::error_code ec;
   if (!job.work.empty()) fs::remove_all(job.work, ec);
   job.work.clear();
-  if (job.console_fd >= 0) ::close(job.console_fd);
-  job.console_fd = -1;
 }
 
 // Removes the free work folders at the end of the batch.
@@ -381,59 +497,59 @@ void Remove_Free_Work_Folders() {
   g_free_work.clear();
 }
 
-// Starts the run of one job. LAUNCH_BUSY when no process can be made just
-// now (nothing is left behind); LAUNCH_FAILED after reporting why.
-Launch_Result fn_Launch(Job& job) {
+// Hands job number index to an idle worker, starting one when fewer than
+// max_jobs live. LAUNCH_BUSY when no process can be made just now (nothing is
+// left behind); LAUNCH_FAILED after reporting why.
+Launch_Result fn_Launch(std::vector<Job>& jobs, std::size_t index, std::vector<Worker>& workers,
+                        int max_jobs, int32_t (*engine)(int32_t)) {
+  Job& job = jobs[index];
+  Worker* w = nullptr;
+  for (Worker& x : workers)
+    if (x.pid > 0 && x.job < 0) {
+      w = &x;
+      break;
+    }
+  if (!w) {
+    for (Worker& x : workers)
+      if (x.pid <= 0) {
+        w = &x;
+        break;
+      }
+    if (!w) {
+      if (int(workers.size()) >= max_jobs) return LAUNCH_BUSY;
+      workers.emplace_back();
+      w = &workers.back();
+    }
+    if (!fn_Start_Worker(workers, *w, engine)) {
+      if (errno == EAGAIN) return LAUNCH_BUSY;
+      Host_Error(job, "cannot start the analysis process: " + fn_Errno_Text(errno));
+      return LAUNCH_FAILED;
+    }
+  }
   if (!fn_Prepare_Work_Folder(job)) {
     Remove_Work_Folder(job);
     return LAUNCH_FAILED;
   }
-  // The engine's standard output goes to a file in memory when the system
-  // has them (else to a file in the work folder).
-  job.console_fd = ::memfd_create("ormyx-console", MFD_CLOEXEC);
-  int fds[2];
-  if (::pipe(fds) != 0) {
-    Host_Error(job, "cannot create a pipe: " + fn_Errno_Text(errno));
-    Remove_Work_Folder(job);
-    return LAUNCH_FAILED;
-  }
-  std::fflush(stdout);
-  std::fflush(stderr);
-  pid_t pid = ::fork();
-  if (pid < 0) {
-    int e = errno;
-    ::close(fds[0]);
-    ::close(fds[1]);
-    Remove_Work_Folder(job);
-    if (e == EAGAIN) return LAUNCH_BUSY;
-    Host_Error(job, "cannot start the analysis process: " + fn_Errno_Text(e));
-    return LAUNCH_FAILED;
-  }
-  if (pid == 0) {
-    ::close(fds[0]);
-    Run_Child(job, fds[1]);
-  }
-  ::close(fds[1]);
-  job.pid = pid;
-  job.status_fd = fds[0];
-  job.running = true;
-  return LAUNCHED;
-}
-
-std::string fn_Read_All(int fd) {
-  std::string text;
-  char buf[256];
-  for (;;) {
-    ssize_t n = ::read(fd, buf, sizeof buf);
-    if (n > 0) {
-      text.append(buf, std::size_t(n));
-    } else if (n < 0 && errno == EINTR) {
-      continue;
-    } else {
-      break;
+  const std::string path = job.work.string();
+  const uint32_t len = uint32_t(path.size());
+  std::string message(reinterpret_cast<const char*>(&len), sizeof len);
+  message += path;
+  // An idle worker may have died since its last run: a fresh one gets the job.
+  for (int attempt = 0; attempt < 2; ++attempt) {
+    if (fn_Write_All(w->fd, message.data(), message.size())) {
+      w->job = int(index);
+      job.running = true;
+      return LAUNCHED;
     }
+    fn_Retire_Worker(*w, true);
+    if (attempt == 0 && fn_Start_Worker(workers, *w, engine)) continue;
+    break;
   }
-  return text;
+  int e = errno;
+  Remove_Work_Folder(job);
+  if (e == EAGAIN) return LAUNCH_BUSY;
+  Host_Error(job, "cannot start the analysis process: " + fn_Errno_Text(e));
+  return LAUNCH_FAILED;
 }
 
 // Moves a file, copying when the two paths lie on different file systems.
@@ -504,35 +620,19 @@ bool fn_Move_Run_Files(Job& job) {
   return ok;
 }
 
-// After the child has ended: gather the run files, build the printed block,
+// After the run has ended: gather the run files, build the printed block,
 // remove the work folder (kept, and named, when a file could not be moved).
-void Finish_Job(Job& job, int wait_status) {
-  std::string status_text = fn_Read_All(job.status_fd);
-  ::close(job.status_fd);
-  job.status_fd = -1;
+void Finish_Job(Job& job, const Run_Outcome& outcome) {
   job.running = false;
   job.done = true;
 
-  bool have_status = false;
-  long status = 0;
-  if (WIFEXITED(wait_status) && WEXITSTATUS(wait_status) == 0) {
-    char* end = nullptr;
-    errno = 0;
-    status = std::strtol(status_text.c_str(), &end, 10);
-    have_status = errno == 0 && end != status_text.c_str();
-  }
+  const int wait_status = outcome.wait_status;
+  const bool have_status = outcome.replied && outcome.head.kind == REPLY_STATUS;
+  const long status = have_status ? long(outcome.head.status) : 0;
 
-  std::string console;
-  if (job.console_fd >= 0) {
-    if (::lseek(job.console_fd, 0, SEEK_SET) == 0) console = fn_Read_All(job.console_fd);
-    ::close(job.console_fd);
-    job.console_fd = -1;
-  } else {
-    console = fn_Read_File((job.work / CONSOLE_FILE).string());
-  }
   std::vector<std::string> lines;
   std::error_code ec;
-  for (const std::string& l : fn_Lines(console))
+  for (const std::string& l : fn_Lines(outcome.console))
     if (!fn_Left_Trimmed(l).empty()) lines.push_back(l);
   fs::path message = job.work / job.names.message;
   if (fs::is_regular_file(message, ec))
@@ -542,12 +642,12 @@ void Finish_Job(Job& job, int wait_status) {
     lines.push_back("status: " + std::to_string(status));
     job.exit_code = status > 0 ? EXIT_RUN_ERROR : 0;
   } else {
-    if (WIFSIGNALED(wait_status))
+    if (!outcome.replied && WIFSIGNALED(wait_status))
       Host_Error(job, "the analysis stopped abnormally (signal " +
                           std::to_string(WTERMSIG(wait_status)) + ")");
-    else if (WIFEXITED(wait_status) && WEXITSTATUS(wait_status) == 3)
+    else if (outcome.replied && outcome.head.kind == REPLY_NO_FOLDER)
       Host_Error(job, "cannot enter the work folder " + job.work.string());
-    else if (WIFEXITED(wait_status) && WEXITSTATUS(wait_status) == 4)
+    else if (outcome.replied && outcome.head.kind == REPLY_ENGINE_FAULT)
       Host_Error(job, "the analysis stopped with an unexpected failure of the engine");
     else
       Host_Error(job, "the analysis stopped without a status");
@@ -587,7 +687,7 @@ void Finish_Job(Job& job, int wait_status) {
     info.has_status = have_status;
     info.status = status;
     if (!have_status)
-      info.host_error = WIFSIGNALED(wait_status)
+      info.host_error = !outcome.replied && WIFSIGNALED(wait_status)
                             ? "the analysis stopped abnormally (signal " +
                                   std::to_string(WTERMSIG(wait_status)) + ")"
                             : std::string("the analysis stopped without a status");
@@ -612,45 +712,84 @@ void Print_Block(const Job& job, bool prefixed) {
   std::fflush(stdout);
 }
 
-// Stops the running children after a signal, removes their work folders and
-// ends with that signal.
-[[noreturn]] void Abort_Jobs(std::vector<Job>& jobs, int sig) {
+// A stopping signal that has arrived, or 0. The stopping signals are held
+// back outside the wait for the workers, so one may still be pending.
+int fn_Pending_Signal() {
+  if (g_signal) return g_signal;
+  sigset_t pending;
+  if (::sigpending(&pending) != 0) return 0;
+  for (int sig : {SIGINT, SIGTERM, SIGHUP})
+    if (sigismember(&pending, sig)) return sig;
+  return 0;
+}
+
+// Stops the workers after a signal, removes the work folders of the runs
+// that were going on and ends with that signal.
+[[noreturn]] void Abort_Jobs(std::vector<Job>& jobs, std::vector<Worker>& workers, int sig) {
+  for (Worker& w : workers)
+    if (w.pid > 0) ::kill(w.pid, SIGTERM);
+  for (Worker& w : workers)
+    if (w.pid > 0) fn_Retire_Worker(w, false);
   for (Job& job : jobs)
-    if (job.running) ::kill(job.pid, SIGTERM);
-  for (Job& job : jobs) {
-    if (!job.running) continue;
-    int st = 0;
-    while (::waitpid(job.pid, &st, 0) < 0 && errno == EINTR) {
-    }
-    ::close(job.status_fd);
-    Remove_Work_Folder(job);
-  }
+    if (job.running) Remove_Work_Folder(job);
   Remove_Free_Work_Folders();
   ::signal(sig, SIG_DFL);
+  sigset_t one;
+  sigemptyset(&one);
+  sigaddset(&one, sig);
+  ::sigprocmask(SIG_UNBLOCK, &one, nullptr);
   ::raise(sig);
   ::_exit(128 + sig);
 }
 
-// Runs all jobs, at most max_jobs at a time, and prints their blocks in
-// input order. Returns the worst exit code.
-int Run_Jobs(std::vector<Job>& jobs, int max_jobs) {
+// Reads what a worker has sent. 1: its reply is complete; 0: more is to
+// come; -1: the worker has gone (end of the stream or an error).
+int fn_Read_Reply(Worker& w) {
+  char buf[16384];
+  ssize_t n;
+  do {
+    n = ::read(w.fd, buf, sizeof buf);
+  } while (n < 0 && errno == EINTR);
+  if (n <= 0) return -1;
+  w.reply.append(buf, std::size_t(n));
+  if (w.reply.size() < sizeof(Reply_Header)) return 0;
+  Reply_Header head;
+  std::memcpy(&head, w.reply.data(), sizeof head);
+  return w.reply.size() >= sizeof head + head.console_size ? 1 : 0;
+}
+
+// Runs all jobs on at most max_jobs workers and prints their blocks in input
+// order. Returns the worst exit code.
+int Run_Jobs(std::vector<Job>& jobs, int max_jobs, int32_t (*engine)(int32_t)) {
   struct sigaction sa{};
   sa.sa_handler = On_Signal;
   sigemptyset(&sa.sa_mask);
-  sa.sa_flags = 0;  // no restart: waitpid returns on a signal
+  sa.sa_flags = 0;
   for (int sig : {SIGINT, SIGTERM, SIGHUP}) ::sigaction(sig, &sa, nullptr);
   ::signal(SIGPIPE, SIG_IGN);  // a closed standard output must not stop the runs half way
+  // The stopping signals are taken only while waiting for the workers, so a
+  // run's files are never half moved when the batch stops.
+  sigset_t stopping, old_mask;
+  sigemptyset(&stopping);
+  for (int sig : {SIGINT, SIGTERM, SIGHUP}) sigaddset(&stopping, sig);
+  ::sigprocmask(SIG_BLOCK, &stopping, &old_mask);
+  sigset_t wait_mask = old_mask;
+  for (int sig : {SIGINT, SIGTERM, SIGHUP}) sigdelset(&wait_mask, sig);
 
+  std::vector<Worker> workers;
+  workers.reserve(std::min<std::size_t>(std::size_t(max_jobs), jobs.size()));  // never moves
+  std::vector<pollfd> polls;
+  std::vector<std::size_t> polled;  // worker of each poll entry
   const bool prefixed = jobs.size() > 1;
   std::size_t next = 0, printed = 0;
   int running = 0;
   int worst = 0;
   while (printed < jobs.size()) {
-    if (g_signal) Abort_Jobs(jobs, g_signal);
-    while (running < max_jobs && next < jobs.size() && !g_signal) {
+    if (int sig = fn_Pending_Signal()) Abort_Jobs(jobs, workers, sig);
+    while (running < max_jobs && next < jobs.size()) {
       Job& job = jobs[next];
-      Launch_Result r = fn_Launch(job);
-      if (r == LAUNCH_BUSY && running > 0) break;  // wait for a process to end, then retry
+      Launch_Result r = fn_Launch(jobs, next, workers, max_jobs, engine);
+      if (r == LAUNCH_BUSY && running > 0) break;  // wait for a run to end, then retry
       if (r == LAUNCH_BUSY) Host_Error(job, "cannot start the analysis process: no process left");
       if (r == LAUNCHED) {
         ++running;
@@ -661,17 +800,42 @@ int Run_Jobs(std::vector<Job>& jobs, int max_jobs) {
       ++next;
     }
     if (running > 0) {
-      int st = 0;
-      pid_t pid = ::waitpid(-1, &st, 0);
-      if (pid < 0) {
-        if (errno == EINTR) continue;
-        break;  // no children left: should not happen
-      }
-      for (Job& job : jobs)
-        if (job.running && job.pid == pid) {
-          Finish_Job(job, st);
-          --running;
+      polls.clear();
+      polled.clear();
+      for (std::size_t i = 0; i < workers.size(); ++i)
+        if (workers[i].pid > 0 && workers[i].job >= 0) {
+          polls.push_back({workers[i].fd, POLLIN, 0});
+          polled.push_back(i);
         }
+      int n = ::ppoll(polls.data(), polls.size(), nullptr, &wait_mask);
+      if (n < 0) {
+        if (errno == EINTR) continue;
+        break;
+      }
+      for (std::size_t p = 0; p < polls.size(); ++p) {
+        if (polls[p].revents == 0) continue;
+        Worker& w = workers[polled[p]];
+        const int got = fn_Read_Reply(w);
+        if (got == 0) continue;
+        Job& job = jobs[std::size_t(w.job)];
+        Run_Outcome outcome;
+        if (got > 0) {
+          outcome.replied = true;
+          std::memcpy(&outcome.head, w.reply.data(), sizeof outcome.head);
+          outcome.console = w.reply.substr(sizeof outcome.head, outcome.head.console_size);
+          w.job = -1;
+          w.reply.clear();
+          if (outcome.head.kind == REPLY_ENGINE_FAULT) fn_Retire_Worker(w, false);  // it ends itself
+        } else {
+          // The worker died during the run: told like a crashed analysis
+          // process; the next job gets a fresh worker. A stop of the whole
+          // batch is handled first.
+          if (int sig = fn_Pending_Signal()) Abort_Jobs(jobs, workers, sig);
+          outcome.wait_status = fn_Retire_Worker(w, false);
+        }
+        --running;
+        Finish_Job(job, outcome);
+      }
     }
     while (printed < jobs.size() && jobs[printed].done) {
       Print_Block(jobs[printed], prefixed);
@@ -679,7 +843,16 @@ int Run_Jobs(std::vector<Job>& jobs, int max_jobs) {
       ++printed;
     }
   }
+  // Closing the sockets ends the idle workers.
+  for (Worker& w : workers)
+    if (w.fd >= 0) {
+      ::close(w.fd);
+      w.fd = -1;
+    }
+  for (Worker& w : workers)
+    if (w.pid > 0) fn_Retire_Worker(w, false);
   Remove_Free_Work_Folders();
+  ::sigprocmask(SIG_SETMASK, &old_mask, nullptr);
   return worst;
 }
 
@@ -699,7 +872,7 @@ int fn_Run_Batch(const Batch_Options& opt) {
   std::vector<Job> jobs;
   int code = Plan_Jobs(opt, jobs);
   if (code >= 0) return code;
-  return Run_Jobs(jobs, opt.jobs);
+  return Run_Jobs(jobs, opt.jobs, opt.engine ? opt.engine : &OGO);
 }
 
 }  // namespace ormyx::host

@@ -1,7 +1,8 @@
 // The batch runner of the ormyx command: for every input file a private work
-// folder with NAMES.DAT, the engine run in a child process, the run files
+// folder with NAMES.DAT, the engine run in a worker process, the run files
 // moved beside the input (or into the output folder), the outcome printed.
 #pragma once
+#include <cstdint>
 #include <string>
 #include <vector>
 
@@ -16,6 +17,9 @@ struct Batch_Options {
   int jobs = 1;
   bool html = false;  // also write STEM.html, the report page of each run
   bool json = false;  // also write STEM.json, the results document of each run
+  // The engine entry the workers call; null: OGO. Tests put a wrapper here
+  // to make a worker fail in chosen ways.
+  int32_t (*engine)(int32_t) = nullptr;
 };
 
 // Strict parse of a job count: digits only, 1 .. MAX_JOBS.
@@ -23,7 +27,10 @@ bool fn_Parse_Jobs(const std::string& text, int& jobs);
 
 // Checks the inputs and output folders (usage errors exit with 2), runs every
 // input, at most opt.jobs at a time, prints their outcome blocks in input
-// order and returns the exit code: 0, EXIT_RUN_ERROR or EXIT_USAGE.
+// order and returns the exit code: 0, EXIT_RUN_ERROR or EXIT_USAGE. The runs
+// go to a pool of up to opt.jobs worker processes, each started once and
+// running one input after another; a worker that dies takes only its own run
+// down and is replaced.
 int fn_Run_Batch(const Batch_Options& opt);
 
 }  // namespace ormyx::host
