@@ -1,8 +1,10 @@
 #include "engine/run_state.h"
 
+#include <fcntl.h>
 #include <sys/mman.h>
 #include <unistd.h>
 
+#include <cstdint>
 #include <cstdlib>
 #include <cstring>
 #include <memory>
@@ -66,6 +68,53 @@ void* fn_Zeroed_Block() {
   return p;
 }
 
+// Clears the pages of the mapped state that a run has touched (in memory or
+// swapped out, as the process's page map tells) and that are not all zero
+// bytes, leaving the other pages alone: pages only read share the system's
+// zero page and stay so. False, with nothing done, when more than
+// MAX_KEPT_PAGES were touched (a large run: dropping them is cheaper than
+// clearing them, and keeps the memory of the process small) or when the page
+// map cannot be read.
+constexpr std::size_t MAX_KEPT_PAGES = 1024;
+constexpr uint64_t PAGE_PRESENT = uint64_t(1) << 63, PAGE_SWAPPED = uint64_t(1) << 62;
+
+bool fn_Clear_Touched_Pages(void* block) {
+  static int map_fd = -1;
+  static pid_t map_pid = 0;  // the map of a parent does not describe a forked child
+  static std::unique_ptr<uint64_t[]> entries;
+  long page_size = ::sysconf(_SC_PAGESIZE);
+  if (page_size <= 0) return false;
+  const std::size_t page = std::size_t(page_size);
+  const std::size_t pages = g_mapped_bytes / page;
+  const pid_t pid = ::getpid();
+  if (map_pid != pid) {
+    if (map_fd >= 0) ::close(map_fd);
+    map_fd = ::open("/proc/self/pagemap", O_RDONLY | O_CLOEXEC);
+    map_pid = pid;
+  }
+  if (!entries) entries.reset(new (std::nothrow) uint64_t[pages]);
+  if (map_fd < 0 || !entries) return false;
+  const uintptr_t first = reinterpret_cast<uintptr_t>(block) / page;
+  const std::size_t want = pages * sizeof(uint64_t);
+  if (::pread(map_fd, entries.get(), want, off_t(first * sizeof(uint64_t))) != ssize_t(want))
+    return false;
+  std::size_t touched = 0;
+  for (std::size_t i = 0; i < pages; ++i)
+    if (entries[i] & (PAGE_PRESENT | PAGE_SWAPPED)) ++touched;
+  if (touched > MAX_KEPT_PAGES) return false;
+  unsigned char* base = static_cast<unsigned char*>(block);
+  for (std::size_t i = 0; i < pages; ++i) {
+    if (!(entries[i] & (PAGE_PRESENT | PAGE_SWAPPED))) continue;
+    unsigned char* p = base + i * page;
+    // All zero: the first 8 bytes are, and every byte equals the one 8 on.
+    uint64_t head;
+    std::memcpy(&head, p, sizeof head);
+    if (head == 0 && std::memcmp(p, p + 8, page - 8) == 0) continue;
+    std::memset(p, 0, page);
+  }
+  return true;
+}
+
 }  // namespace
 
 Run_State* g_Run_State = nullptr;
@@ -90,9 +139,14 @@ void Reset_Run_State() {
     if (ch.fp && ch.fp != stderr && ch.fp != stdout) std::fclose(ch.fp);
     std::destroy_at(&ch);  // frees the line buffer before its bytes are zeroed
   }
-  // Back to zero bytes: dirty pages are dropped (the next touch maps a fresh
-  // zero page); without a mapping, or should that fail, the block is cleared.
-  if (g_mapped_bytes == 0 || ::madvise(static_cast<void*>(&s), g_mapped_bytes, MADV_DONTNEED) != 0)
+  // Back to zero bytes: after a small run the pages it wrote are cleared and
+  // kept (the next run of the process then pays no page faults for them);
+  // after a large one the dirty pages are dropped (the next touch maps a
+  // fresh zero page); without a mapping, or should that fail, the block is
+  // cleared.
+  if (g_mapped_bytes == 0 ||
+      (!fn_Clear_Touched_Pages(static_cast<void*>(&s)) &&
+       ::madvise(static_cast<void*>(&s), g_mapped_bytes, MADV_DONTNEED) != 0))
     std::memset(static_cast<void*>(&s), 0, sizeof(Run_State));
   Set_Initial_Values(s);
 }

@@ -1,6 +1,7 @@
 #include "host/batch.h"
 
 #include <fcntl.h>
+#include <limits.h>
 #include <poll.h>
 #include <signal.h>
 #include <sys/mman.h>
@@ -17,6 +18,7 @@
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
+#include <deque>
 #include <filesystem>
 #include <fstream>
 #include <iostream>
@@ -25,6 +27,7 @@
 #include <sstream>
 #include <string>
 #include <string_view>
+#include <thread>
 #include <utility>
 #include <vector>
 
@@ -290,6 +293,24 @@ fs::path fn_Take_Work_Folder(const fs::path& out_dir) {
   return work;
 }
 
+// Writes a small file whole. An existing one is overwritten in place and then
+// cut to its new length, rather than emptied first: emptying hands its data
+// block back to the file system, which on a disk mounted with discard waits
+// for the device.
+bool fn_Rewrite_Small_File(const std::string& path, const std::string& text) {
+  int fd = ::open(path.c_str(), O_WRONLY | O_CREAT | O_CLOEXEC, 0644);
+  if (fd < 0) return false;
+  std::size_t done = 0;
+  while (done < text.size()) {
+    ssize_t w = ::pwrite(fd, text.data() + done, text.size() - done, off_t(done));
+    if (w < 0 && errno == EINTR) continue;
+    if (w <= 0) break;
+    done += std::size_t(w);
+  }
+  bool ok = done == text.size() && ::ftruncate(fd, off_t(text.size())) == 0;
+  return ::close(fd) == 0 && ok;
+}
+
 // Work folder, NAMES.DAT, the moment-curvature name list and, when the
 // engine cannot read the input through its own name, the input copy.
 bool fn_Prepare_Work_Folder(Job& job) {
@@ -319,7 +340,7 @@ bool fn_Prepare_Work_Folder(Job& job) {
     listed = ::link(master.c_str(), list.c_str()) == 0;
   }
   if (!listed) listed = fn_Write_Text_File(list.string(), fn_MC_List());
-  if (!fn_Write_Text_File((job.work / NAMES_FILE).string(), names) || !listed) {
+  if (!fn_Rewrite_Small_File((job.work / NAMES_FILE).string(), names) || !listed) {
     Host_Error(job, "cannot write the run files into the work folder " + job.work.string());
     return false;
   }
@@ -335,6 +356,16 @@ bool fn_Prepare_Work_Folder(Job& job) {
   return true;
 }
 
+constexpr int REMOVER_THREADS = 4;  // the device takes several at a time
+struct Remover {
+  int fd = -1;          // write end of the pipe to the threads; -1: not started
+  int read_fd = -1;
+  bool failed = false;  // could not be started: files are unlinked at once
+  std::vector<std::thread> threads;
+  long count = 0;       // names given out so far
+};
+Remover g_remover;
+
 // What a worker reports after a run: the engine's status, or why there is none.
 enum Reply_Kind : int32_t { REPLY_STATUS = 0, REPLY_NO_FOLDER = 3, REPLY_ENGINE_FAULT = 4 };
 
@@ -344,12 +375,16 @@ struct Reply_Header {
   uint32_t console_size = 0;  // bytes of the engine's standard output that follow
 };
 
-// A worker process: started once, it runs one job after another.
+// A worker process: started once, it runs one job after another. It is
+// handed up to QUEUE_DEPTH jobs at a time, so that it starts the next run as
+// soon as it has replied, without waiting for the command to take the reply.
+constexpr std::size_t QUEUE_DEPTH = 2;
 struct Worker {
   pid_t pid = -1;
-  int fd = -1;         // the command's end of the socket to the worker
-  int job = -1;        // index of the job it runs; -1 when idle
-  std::string reply;   // the bytes of the reply read so far
+  int fd = -1;                  // the command's end of the socket to the worker
+  std::deque<std::size_t> jobs; // the jobs handed to it, in order; the first one runs
+  bool broken = false;          // a job could not be sent: it takes no more
+  std::string reply;            // the bytes of replies read so far
 };
 
 // How a run ended, from the worker's reply or from the worker's death.
@@ -456,12 +491,15 @@ bool fn_Start_Worker(std::vector<Worker>& workers, Worker& w, int32_t (*engine)(
     ::close(sv[0]);
     for (const Worker& other : workers)
       if (other.fd >= 0) ::close(other.fd);
+    if (g_remover.fd >= 0) ::close(g_remover.fd);
+    if (g_remover.read_fd >= 0) ::close(g_remover.read_fd);
     Worker_Main(sv[1], engine);
   }
   ::close(sv[1]);
   w.pid = pid;
   w.fd = sv[0];
-  w.job = -1;
+  w.jobs.clear();
+  w.broken = false;
   w.reply.clear();
   return true;
 }
@@ -476,7 +514,8 @@ int fn_Retire_Worker(Worker& w, bool stop) {
     while (::waitpid(w.pid, &st, 0) < 0 && errno == EINTR) {
     }
   w.pid = -1;
-  w.job = -1;
+  w.jobs.clear();
+  w.broken = false;
   w.reply.clear();
   return st;
 }
@@ -489,6 +528,22 @@ void Remove_Work_Folder(Job& job) {
   job.work.clear();
 }
 
+// A job that was handed to a worker that died before starting it: its work
+// folder (the input copy removed) goes back to the free ones, to be prepared
+// again when the job is handed out anew.
+void Return_Work_Folder(Job& job) {
+  job.running = false;
+  if (job.work.empty()) return;
+  std::error_code ec;
+  bool clean = !job.input_copied || ::unlink((job.work / job.names.input).c_str()) == 0;
+  if (clean && fs::exists(job.work / MEI_MASTER_FILE, ec))
+    g_free_work[job.out_dir.string()].push_back(job.work);
+  else
+    fs::remove_all(job.work, ec);
+  job.work.clear();
+  job.input_copied = false;
+}
+
 // Removes the free work folders at the end of the batch.
 void Remove_Free_Work_Folders() {
   std::error_code ec;
@@ -497,34 +552,39 @@ void Remove_Free_Work_Folders() {
   g_free_work.clear();
 }
 
-// Hands job number index to an idle worker, starting one when fewer than
-// max_jobs live. LAUNCH_BUSY when no process can be made just now (nothing is
-// left behind); LAUNCH_FAILED after reporting why.
+// Hands job number index to a worker: an idle one, else a new one while
+// fewer than max_jobs live, else one with room in its queue. LAUNCH_BUSY when
+// none can take it just now (nothing is left behind); LAUNCH_FAILED after
+// reporting why.
 Launch_Result fn_Launch(std::vector<Job>& jobs, std::size_t index, std::vector<Worker>& workers,
                         int max_jobs, int32_t (*engine)(int32_t)) {
   Job& job = jobs[index];
-  Worker* w = nullptr;
-  for (Worker& x : workers)
-    if (x.pid > 0 && x.job < 0) {
-      w = &x;
-      break;
-    }
+  auto pick = [&](std::size_t most) -> Worker* {
+    for (Worker& x : workers)
+      if (x.pid > 0 && !x.broken && x.jobs.size() <= most) return &x;
+    return nullptr;
+  };
+  Worker* w = pick(0);
   if (!w) {
     for (Worker& x : workers)
       if (x.pid <= 0) {
         w = &x;
         break;
       }
-    if (!w) {
-      if (int(workers.size()) >= max_jobs) return LAUNCH_BUSY;
+    if (!w && int(workers.size()) < max_jobs) {
       workers.emplace_back();
       w = &workers.back();
     }
-    if (!fn_Start_Worker(workers, *w, engine)) {
-      if (errno == EAGAIN) return LAUNCH_BUSY;
-      Host_Error(job, "cannot start the analysis process: " + fn_Errno_Text(errno));
-      return LAUNCH_FAILED;
+    if (w && !fn_Start_Worker(workers, *w, engine)) {
+      w = pick(QUEUE_DEPTH - 1);
+      if (!w && errno == EAGAIN) return LAUNCH_BUSY;
+      if (!w) {
+        Host_Error(job, "cannot start the analysis process: " + fn_Errno_Text(errno));
+        return LAUNCH_FAILED;
+      }
     }
+    if (!w) w = pick(QUEUE_DEPTH - 1);
+    if (!w) return LAUNCH_BUSY;
   }
   if (!fn_Prepare_Work_Folder(job)) {
     Remove_Work_Folder(job);
@@ -534,12 +594,18 @@ Launch_Result fn_Launch(std::vector<Job>& jobs, std::size_t index, std::vector<W
   const uint32_t len = uint32_t(path.size());
   std::string message(reinterpret_cast<const char*>(&len), sizeof len);
   message += path;
-  // An idle worker may have died since its last run: a fresh one gets the job.
+  // A worker may have died since it was last heard of: one with jobs in
+  // hand is left to the wait (which tells its death), an idle one is
+  // replaced by a fresh one at once.
   for (int attempt = 0; attempt < 2; ++attempt) {
     if (fn_Write_All(w->fd, message.data(), message.size())) {
-      w->job = int(index);
+      w->jobs.push_back(index);
       job.running = true;
       return LAUNCHED;
+    }
+    if (!w->jobs.empty()) {
+      w->broken = true;
+      break;
     }
     fn_Retire_Worker(*w, true);
     if (attempt == 0 && fn_Start_Worker(workers, *w, engine)) continue;
@@ -547,7 +613,7 @@ Launch_Result fn_Launch(std::vector<Job>& jobs, std::size_t index, std::vector<W
   }
   int e = errno;
   Remove_Work_Folder(job);
-  if (e == EAGAIN) return LAUNCH_BUSY;
+  if (e == EAGAIN || e == EPIPE || e == ECONNRESET) return LAUNCH_BUSY;
   Host_Error(job, "cannot start the analysis process: " + fn_Errno_Text(e));
   return LAUNCH_FAILED;
 }
@@ -569,6 +635,94 @@ bool fn_Move_File(const fs::path& from, const fs::path& to, std::string& why) {
   return true;
 }
 
+// Earlier outputs that a run replaces are unlinked by helper threads, off
+// the path of the batch: freeing the blocks of a file makes the file system
+// hand them back to the device, which on a disk mounted with discard waits
+// for the device, half a millisecond or more a file here. Until then the
+// earlier file has a second name (".old-N") in a work folder. The threads
+// only read names from a pipe and unlink them (no locks, no memory of their
+// own), and take no signal.
+
+// Each name comes as one packet of the pipe (one write, one read).
+void Remover_Main(int fd) {
+  char buf[PIPE_BUF + 1];
+  for (;;) {
+    ssize_t n = ::read(fd, buf, PIPE_BUF);
+    if (n < 0 && errno == EINTR) continue;
+    if (n <= 0) break;
+    buf[n] = '\0';
+    ::unlink(buf);
+  }
+}
+
+// Hands a file name to the threads (started on first use).
+void Remove_Later(const std::string& name) {
+  if (g_remover.fd < 0 && !g_remover.failed) {
+    int fds[2];
+    if (::pipe2(fds, O_CLOEXEC | O_DIRECT) == 0) {
+      sigset_t all, old;
+      sigfillset(&all);
+      ::pthread_sigmask(SIG_SETMASK, &all, &old);
+      try {
+        for (int i = 0; i < REMOVER_THREADS; ++i) g_remover.threads.emplace_back(Remover_Main, fds[0]);
+      } catch (...) {
+      }
+      ::pthread_sigmask(SIG_SETMASK, &old, nullptr);
+      if (g_remover.threads.empty()) {
+        ::close(fds[0]);
+        ::close(fds[1]);
+      } else {
+        g_remover.fd = fds[1];
+        g_remover.read_fd = fds[0];
+      }
+    }
+    g_remover.failed = g_remover.fd < 0;
+  }
+  ssize_t w = -1;
+  if (g_remover.fd >= 0 && name.size() < PIPE_BUF) {
+    do {
+      w = ::write(g_remover.fd, name.data(), name.size());
+    } while (w < 0 && errno == EINTR);
+  }
+  if (w != ssize_t(name.size())) ::unlink(name.c_str());
+}
+
+// Waits until the threads have unlinked every name given to them.
+void Stop_Remover() {
+  if (g_remover.fd < 0) return;
+  ::close(g_remover.fd);
+  g_remover.fd = -1;
+  for (std::thread& t : g_remover.threads) t.join();
+  g_remover.threads.clear();
+  ::close(g_remover.read_fd);
+  g_remover.read_fd = -1;
+}
+
+// A fresh second name in the work folder for an earlier output; empty when
+// the name would not fit one packet of the pipe.
+std::string fn_Old_Name(const fs::path& work) {
+  std::string name = (work / (".old-" + std::to_string(++g_remover.count))).string();
+  return name.size() < PIPE_BUF ? name : std::string();
+}
+
+// Moves a run file to its place in the output folder; an earlier file there
+// is replaced and unlinked later.
+bool fn_Move_Output(const fs::path& work, const fs::path& from, const fs::path& to, std::string& why) {
+  const std::string old = fn_Old_Name(work);
+  if (old.empty() || ::link(to.c_str(), old.c_str()) != 0) return fn_Move_File(from, to, why);
+  const bool moved = fn_Move_File(from, to, why);
+  Remove_Later(old);
+  return moved;
+}
+
+// Takes a file out of the output folder; unlinked later.
+void Remove_Output(const fs::path& work, const fs::path& file) {
+  const std::string old = fn_Old_Name(work);
+  std::error_code ec;
+  if (old.empty() || ::rename(file.c_str(), old.c_str()) != 0) fs::remove(file, ec);
+  else Remove_Later(old);
+}
+
 // Moves the run files to the output folder. Outputs of an earlier run that
 // this run did not write are removed, so the folder never mixes two runs.
 bool fn_Move_Run_Files(Job& job) {
@@ -582,7 +736,7 @@ bool fn_Move_Run_Files(Job& job) {
     fs::path from = job.work / name;
     fs::path to = job.out_dir / (job.stem + ext);
     if (fs::is_regular_file(from, ec)) {
-      if (!fn_Move_File(from, to, why)) {
+      if (!fn_Move_Output(job.work, from, to, why)) {
         Host_Error(job, why);
         ok = false;
       }
@@ -600,7 +754,7 @@ bool fn_Move_Run_Files(Job& job) {
     std::vector<fs::path> old;
     for (const auto& e : fs::directory_iterator(mc_dir, ec))
       if (fn_Is_MC_Name(e.path().filename().string())) old.push_back(e.path());
-    for (const fs::path& p : old) fs::remove(p, ec);
+    for (const fs::path& p : old) Remove_Output(job.work, p);
     if (mc.empty()) fs::remove(mc_dir, ec);  // removes it only when empty
   }
   if (!mc.empty()) {
@@ -730,6 +884,7 @@ int fn_Pending_Signal() {
     if (w.pid > 0) ::kill(w.pid, SIGTERM);
   for (Worker& w : workers)
     if (w.pid > 0) fn_Retire_Worker(w, false);
+  Stop_Remover();
   for (Job& job : jobs)
     if (job.running) Remove_Work_Folder(job);
   Remove_Free_Work_Folders();
@@ -742,20 +897,17 @@ int fn_Pending_Signal() {
   ::_exit(128 + sig);
 }
 
-// Reads what a worker has sent. 1: its reply is complete; 0: more is to
-// come; -1: the worker has gone (end of the stream or an error).
-int fn_Read_Reply(Worker& w) {
+// Reads what a worker has sent into its reply buffer; false when the
+// worker has gone (end of the stream or an error).
+bool fn_Read_Reply(Worker& w) {
   char buf[16384];
   ssize_t n;
   do {
     n = ::read(w.fd, buf, sizeof buf);
   } while (n < 0 && errno == EINTR);
-  if (n <= 0) return -1;
+  if (n <= 0) return false;
   w.reply.append(buf, std::size_t(n));
-  if (w.reply.size() < sizeof(Reply_Header)) return 0;
-  Reply_Header head;
-  std::memcpy(&head, w.reply.data(), sizeof head);
-  return w.reply.size() >= sizeof head + head.console_size ? 1 : 0;
+  return true;
 }
 
 // Runs all jobs on at most max_jobs workers and prints their blocks in input
@@ -780,15 +932,18 @@ int Run_Jobs(std::vector<Job>& jobs, int max_jobs, int32_t (*engine)(int32_t)) {
   workers.reserve(std::min<std::size_t>(std::size_t(max_jobs), jobs.size()));  // never moves
   std::vector<pollfd> polls;
   std::vector<std::size_t> polled;  // worker of each poll entry
+  std::deque<std::size_t> again;    // jobs handed back by a worker that died before them
   const bool prefixed = jobs.size() > 1;
   std::size_t next = 0, printed = 0;
-  int running = 0;
+  int running = 0;  // jobs handed to workers and not yet finished
   int worst = 0;
   while (printed < jobs.size()) {
     if (int sig = fn_Pending_Signal()) Abort_Jobs(jobs, workers, sig);
-    while (running < max_jobs && next < jobs.size()) {
-      Job& job = jobs[next];
-      Launch_Result r = fn_Launch(jobs, next, workers, max_jobs, engine);
+    while (!again.empty() || next < jobs.size()) {
+      const bool retried = !again.empty();
+      const std::size_t index = retried ? again.front() : next;
+      Job& job = jobs[index];
+      Launch_Result r = fn_Launch(jobs, index, workers, max_jobs, engine);
       if (r == LAUNCH_BUSY && running > 0) break;  // wait for a run to end, then retry
       if (r == LAUNCH_BUSY) Host_Error(job, "cannot start the analysis process: no process left");
       if (r == LAUNCHED) {
@@ -797,13 +952,14 @@ int Run_Jobs(std::vector<Job>& jobs, int max_jobs, int32_t (*engine)(int32_t)) {
         job.done = true;
         job.exit_code = EXIT_RUN_ERROR;
       }
-      ++next;
+      if (retried) again.pop_front();
+      else ++next;
     }
     if (running > 0) {
       polls.clear();
       polled.clear();
       for (std::size_t i = 0; i < workers.size(); ++i)
-        if (workers[i].pid > 0 && workers[i].job >= 0) {
+        if (workers[i].pid > 0 && !workers[i].jobs.empty()) {
           polls.push_back({workers[i].fd, POLLIN, 0});
           polled.push_back(i);
         }
@@ -815,26 +971,49 @@ int Run_Jobs(std::vector<Job>& jobs, int max_jobs, int32_t (*engine)(int32_t)) {
       for (std::size_t p = 0; p < polls.size(); ++p) {
         if (polls[p].revents == 0) continue;
         Worker& w = workers[polled[p]];
-        const int got = fn_Read_Reply(w);
-        if (got == 0) continue;
-        Job& job = jobs[std::size_t(w.job)];
-        Run_Outcome outcome;
-        if (got > 0) {
+        const bool gone = !fn_Read_Reply(w);
+        // Every whole reply in hand ends the run at the head of the queue.
+        Reply_Header head;
+        bool fault = false;  // the engine failed: the worker ends after its reply
+        while (!w.jobs.empty() && w.reply.size() >= sizeof head &&
+               (std::memcpy(&head, w.reply.data(), sizeof head),
+                w.reply.size() >= sizeof head + head.console_size)) {
+          Run_Outcome outcome;
           outcome.replied = true;
-          std::memcpy(&outcome.head, w.reply.data(), sizeof outcome.head);
-          outcome.console = w.reply.substr(sizeof outcome.head, outcome.head.console_size);
-          w.job = -1;
-          w.reply.clear();
-          if (outcome.head.kind == REPLY_ENGINE_FAULT) fn_Retire_Worker(w, false);  // it ends itself
-        } else {
-          // The worker died during the run: told like a crashed analysis
-          // process; the next job gets a fresh worker. A stop of the whole
-          // batch is handled first.
-          if (int sig = fn_Pending_Signal()) Abort_Jobs(jobs, workers, sig);
-          outcome.wait_status = fn_Retire_Worker(w, false);
+          outcome.head = head;
+          outcome.console = w.reply.substr(sizeof head, head.console_size);
+          w.reply.erase(0, sizeof head + head.console_size);
+          const std::size_t index = w.jobs.front();
+          w.jobs.pop_front();
+          --running;
+          Finish_Job(jobs[index], outcome);
+          if (head.kind == REPLY_ENGINE_FAULT) {
+            fault = true;
+            break;
+          }
         }
-        --running;
-        Finish_Job(job, outcome);
+        if (!gone && !fault) continue;
+        // The worker has ended. Unless it ended after the reply on an engine
+        // failure, the run at the head of its queue died with it and is told
+        // like a crashed analysis process; the jobs behind it never started
+        // and go to another worker. A stop of the whole batch is handled
+        // first.
+        if (int sig = fn_Pending_Signal()) Abort_Jobs(jobs, workers, sig);
+        std::deque<std::size_t> queued;
+        queued.swap(w.jobs);
+        Run_Outcome outcome;
+        outcome.wait_status = fn_Retire_Worker(w, false);
+        if (!fault && !queued.empty()) {
+          const std::size_t index = queued.front();
+          queued.pop_front();
+          --running;
+          Finish_Job(jobs[index], outcome);
+        }
+        for (std::size_t index : queued) {
+          --running;
+          Return_Work_Folder(jobs[index]);
+          again.push_back(index);
+        }
       }
     }
     while (printed < jobs.size() && jobs[printed].done) {
@@ -851,6 +1030,7 @@ int Run_Jobs(std::vector<Job>& jobs, int max_jobs, int32_t (*engine)(int32_t)) {
     }
   for (Worker& w : workers)
     if (w.pid > 0) fn_Retire_Worker(w, false);
+  Stop_Remover();
   Remove_Free_Work_Folders();
   ::sigprocmask(SIG_SETMASK, &old_mask, nullptr);
   return worst;
