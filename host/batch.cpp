@@ -1,11 +1,13 @@
 #include "host/batch.h"
 
 #include <fcntl.h>
+#include <setjmp.h>
 #include <limits.h>
 #include <poll.h>
 #include <signal.h>
 #include <sys/mman.h>
 #include <sys/socket.h>
+#include <sys/syscall.h>
 #include <sys/stat.h>
 #include <sys/types.h>
 #include <sys/wait.h>
@@ -84,6 +86,17 @@ volatile sig_atomic_t g_signal = 0;
 std::map<std::string, std::vector<fs::path>> g_free_work;
 
 void On_Signal(int sig) { g_signal = sig; }
+
+// Removes a folder with everything in it. The threads that unlink replaced
+// outputs may be unlinking a file of it at the same time, which can make one
+// pass fail: it is tried again.
+void Remove_Folder(const fs::path& folder) {
+  std::error_code ec;
+  for (int pass = 0; pass < 4; ++pass) {
+    fs::remove_all(folder, ec);
+    if (!ec || !fs::exists(folder, ec)) return;
+  }
+}
 
 void Host_Error(const Job& job, const std::string& message) {
   std::fprintf(stderr, "ormyx: %s: %s\n", fn_Shown(job.arg).c_str(), message.c_str());
@@ -285,8 +298,7 @@ fs::path fn_Take_Work_Folder(const fs::path& out_dir) {
   if (work.empty()) return work;
   if (!fn_Write_Text_File((work / MEI_MASTER_FILE).string(), fn_MC_List())) {
     int e = errno;
-    std::error_code ec;
-    fs::remove_all(work, ec);
+    Remove_Folder(work);
     errno = e != 0 ? e : EIO;
     return {};
   }
@@ -393,6 +405,7 @@ struct Run_Outcome {
   Reply_Header head;
   std::string console;
   int wait_status = 0;   // of a worker that died
+  bool told = false;     // its death was told on the error output already
 };
 
 bool fn_Write_All(int fd, const char* data, std::size_t n) {
@@ -523,8 +536,7 @@ int fn_Retire_Worker(Worker& w, bool stop) {
 enum Launch_Result { LAUNCHED, LAUNCH_FAILED, LAUNCH_BUSY };
 
 void Remove_Work_Folder(Job& job) {
-  std::error_code ec;
-  if (!job.work.empty()) fs::remove_all(job.work, ec);
+  if (!job.work.empty()) Remove_Folder(job.work);
   job.work.clear();
 }
 
@@ -539,16 +551,15 @@ void Return_Work_Folder(Job& job) {
   if (clean && fs::exists(job.work / MEI_MASTER_FILE, ec))
     g_free_work[job.out_dir.string()].push_back(job.work);
   else
-    fs::remove_all(job.work, ec);
+    Remove_Folder(job.work);
   job.work.clear();
   job.input_copied = false;
 }
 
 // Removes the free work folders at the end of the batch.
 void Remove_Free_Work_Folders() {
-  std::error_code ec;
   for (auto& [dir, folders] : g_free_work)
-    for (const fs::path& work : folders) fs::remove_all(work, ec);
+    for (const fs::path& work : folders) Remove_Folder(work);
   g_free_work.clear();
 }
 
@@ -612,7 +623,7 @@ Launch_Result fn_Launch(std::vector<Job>& jobs, std::size_t index, std::vector<W
     break;
   }
   int e = errno;
-  Remove_Work_Folder(job);
+  Return_Work_Folder(job);
   if (e == EAGAIN || e == EPIPE || e == ECONNRESET) return LAUNCH_BUSY;
   Host_Error(job, "cannot start the analysis process: " + fn_Errno_Text(e));
   return LAUNCH_FAILED;
@@ -796,15 +807,18 @@ void Finish_Job(Job& job, const Run_Outcome& outcome) {
     lines.push_back("status: " + std::to_string(status));
     job.exit_code = status > 0 ? EXIT_RUN_ERROR : 0;
   } else {
-    if (!outcome.replied && WIFSIGNALED(wait_status))
+    if (outcome.told) {
+      // the message is out already
+    } else if (!outcome.replied && WIFSIGNALED(wait_status)) {
       Host_Error(job, "the analysis stopped abnormally (signal " +
                           std::to_string(WTERMSIG(wait_status)) + ")");
-    else if (outcome.replied && outcome.head.kind == REPLY_NO_FOLDER)
+    } else if (outcome.replied && outcome.head.kind == REPLY_NO_FOLDER) {
       Host_Error(job, "cannot enter the work folder " + job.work.string());
-    else if (outcome.replied && outcome.head.kind == REPLY_ENGINE_FAULT)
+    } else if (outcome.replied && outcome.head.kind == REPLY_ENGINE_FAULT) {
       Host_Error(job, "the analysis stopped with an unexpected failure of the engine");
-    else
+    } else {
       Host_Error(job, "the analysis stopped without a status");
+    }
     job.exit_code = EXIT_RUN_ERROR;
   }
 
@@ -816,7 +830,7 @@ void Finish_Job(Job& job, const Run_Outcome& outcome) {
     if (clean && fs::exists(job.work / MEI_MASTER_FILE, ec))
       g_free_work[job.out_dir.string()].push_back(job.work);
     else
-      fs::remove_all(job.work, ec);
+      Remove_Folder(job.work);
   } else {
     Host_Error(job, "the files that could not be moved are left in " + job.work.string());
     job.exit_code = EXIT_RUN_ERROR;
@@ -1036,6 +1050,166 @@ int Run_Jobs(std::vector<Job>& jobs, int max_jobs, int32_t (*engine)(int32_t)) {
   return worst;
 }
 
+// A single input runs in the command's own process: no worker is started
+// (a fork costs more than the whole run of a small input, mostly in the
+// copy-on-write faults of both processes). The guarantees of a separate
+// process are kept where they can be: a fatal signal of the engine (a crash,
+// an abort) prints the same message at once and the run is finished as a
+// crashed one (the run files moved, exit status 1); should the finishing
+// fail again the command ends by that signal. A stop signal during the run
+// removes the work folder and ends the command by that signal, as in a
+// batch. Only a kill that cannot be caught (SIGKILL) now ends the command
+// with the run, leaving its work folder.
+namespace single {
+
+sigjmp_buf g_jump;
+volatile sig_atomic_t g_fatal = 0;  // the fatal signal that stopped the run
+char g_work[PATH_MAX];              // the work folder, for the stop handler
+char g_message[1024];               // "ormyx: INPUT: the analysis stopped abnormally (signal "
+std::size_t g_message_length = 0;
+constexpr int FATAL_SIGNALS[] = {SIGSEGV, SIGBUS, SIGFPE, SIGILL, SIGABRT, SIGSYS};
+constexpr int STOP_SIGNALS[] = {SIGINT, SIGTERM, SIGHUP};
+
+void On_Fatal(int sig) {
+  char text[1100];
+  std::size_t n = g_message_length;
+  std::memcpy(text, g_message, n);
+  char digits[12];
+  int d = 0;
+  for (int v = sig; d == 0 || v > 0; v /= 10) digits[d++] = char('0' + v % 10);
+  while (d > 0) text[n++] = digits[--d];
+  text[n++] = ')';
+  text[n++] = '\n';
+  ssize_t w = ::write(STDERR_FILENO, text, n);
+  (void)w;
+  g_fatal = sig;
+  siglongjmp(g_jump, 1);
+}
+
+// Removes the work folder with its files (system calls only) and ends the
+// command by the signal.
+void On_Stop(int sig) {
+  int dir = ::open(g_work, O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+  if (dir >= 0) {
+    alignas(8) char buf[8192];
+    for (;;) {
+      long n = ::syscall(SYS_getdents64, dir, buf, sizeof buf);
+      if (n <= 0) break;
+      for (long at = 0; at < n;) {
+        const char* rec = buf + at;
+        unsigned short reclen;
+        std::memcpy(&reclen, rec + 16, sizeof reclen);
+        const char* name = rec + 19;
+        if (std::strcmp(name, ".") != 0 && std::strcmp(name, "..") != 0) ::unlinkat(dir, name, 0);
+        at += reclen;
+      }
+    }
+    ::close(dir);
+    ::rmdir(g_work);
+  }
+  ::signal(sig, SIG_DFL);
+  sigset_t one;
+  sigemptyset(&one);
+  sigaddset(&one, sig);
+  ::sigprocmask(SIG_UNBLOCK, &one, nullptr);
+  ::raise(sig);
+  ::_exit(128 + sig);
+}
+
+}  // namespace single
+
+// Runs one job in this process and prints its block. Returns its exit code.
+int Run_Single_Job(Job& job, int32_t (*engine)(int32_t)) {
+  ::signal(SIGPIPE, SIG_IGN);  // as in a batch
+  const std::string shown = "ormyx: " + fn_Shown(job.arg) + ": the analysis stopped abnormally (signal ";
+  single::g_message_length = std::min(shown.size(), sizeof single::g_message);
+  std::memcpy(single::g_message, shown.data(), single::g_message_length);
+  sigset_t stopping, old_mask;
+  sigemptyset(&stopping);
+  for (int sig : single::STOP_SIGNALS) sigaddset(&stopping, sig);
+  ::sigprocmask(SIG_BLOCK, &stopping, &old_mask);
+
+  if (!fn_Prepare_Work_Folder(job)) {
+    Remove_Work_Folder(job);
+    job.done = true;
+    job.exit_code = EXIT_RUN_ERROR;
+    ::sigprocmask(SIG_SETMASK, &old_mask, nullptr);
+    return job.exit_code;
+  }
+  const std::string work = job.work.string();
+  Run_Outcome outcome;
+  outcome.replied = true;
+  if (work.size() >= sizeof single::g_work) {
+    outcome.head.kind = REPLY_NO_FOLDER;
+  } else {
+    std::memcpy(single::g_work, work.c_str(), work.size() + 1);
+    // The engine's standard output is gathered as a worker gathers it.
+    std::fflush(stdout);
+    int saved_out = ::dup(STDOUT_FILENO);
+    int console = ::memfd_create("ormyx-console", MFD_CLOEXEC);
+    if (saved_out >= 0 && console >= 0) ::dup2(console, STDOUT_FILENO);
+    int home = ::open(".", O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    static char alt_stack[65536];  // a stack overflow of the engine still reaches the handler
+    stack_t ss{};
+    ss.ss_sp = alt_stack;
+    ss.ss_size = sizeof alt_stack;
+    ::sigaltstack(&ss, nullptr);
+    struct sigaction fatal{}, stop{};
+    fatal.sa_handler = single::On_Fatal;
+    fatal.sa_flags = SA_ONSTACK | SA_RESETHAND | SA_NODEFER;
+    sigemptyset(&fatal.sa_mask);
+    stop.sa_handler = single::On_Stop;
+    stop.sa_flags = SA_ONSTACK;
+    sigfillset(&stop.sa_mask);
+    for (int sig : single::FATAL_SIGNALS) ::sigaction(sig, &fatal, nullptr);
+    for (int sig : single::STOP_SIGNALS) ::sigaction(sig, &stop, nullptr);
+    if (home < 0 || ::chdir(work.c_str()) != 0) {
+      outcome.head.kind = REPLY_NO_FOLDER;
+    } else if (sigsetjmp(single::g_jump, 1) == 0) {
+      ::sigprocmask(SIG_SETMASK, &old_mask, nullptr);  // stop signals reach On_Stop now
+      try {
+        outcome.head.status = engine(HOST_VERSION);
+      } catch (...) {
+        outcome.head.kind = REPLY_ENGINE_FAULT;
+      }
+    } else {
+      outcome.head = Reply_Header{};
+      outcome.replied = false;  // the message is out already
+      outcome.told = true;
+      outcome.wait_status = single::g_fatal;  // a wait status "ended by signal g_fatal"
+    }
+    ::sigprocmask(SIG_BLOCK, &stopping, nullptr);
+    struct sigaction flag{};
+    flag.sa_handler = On_Signal;
+    sigemptyset(&flag.sa_mask);
+    for (int sig : single::STOP_SIGNALS) ::sigaction(sig, &flag, nullptr);
+    for (int sig : single::FATAL_SIGNALS) ::signal(sig, SIG_DFL);
+    if (home >= 0) {
+      if (::fchdir(home) != 0) outcome.head.kind = REPLY_NO_FOLDER;
+      ::close(home);
+    }
+    std::cout.flush();
+    std::fflush(stdout);
+    if (saved_out >= 0 && console >= 0) {
+      off_t size = ::lseek(console, 0, SEEK_CUR);
+      if (size > 0) {
+        outcome.console.resize(std::size_t(size));
+        ssize_t got = ::pread(console, outcome.console.data(), std::size_t(size), 0);
+        outcome.console.resize(std::size_t(std::max<ssize_t>(got, 0)));
+      }
+      ::dup2(saved_out, STDOUT_FILENO);
+    }
+    if (saved_out >= 0) ::close(saved_out);
+    if (console >= 0) ::close(console);
+  }
+  Finish_Job(job, outcome);
+  Print_Block(job, false);
+  Stop_Remover();
+  Remove_Free_Work_Folders();
+  ::sigprocmask(SIG_SETMASK, &old_mask, nullptr);
+  return job.exit_code;
+}
+
 }  // namespace
 
 bool fn_Parse_Jobs(const std::string& text, int& jobs) {
@@ -1052,7 +1226,9 @@ int fn_Run_Batch(const Batch_Options& opt) {
   std::vector<Job> jobs;
   int code = Plan_Jobs(opt, jobs);
   if (code >= 0) return code;
-  return Run_Jobs(jobs, opt.jobs, opt.engine ? opt.engine : &OGO);
+  int32_t (*engine)(int32_t) = opt.engine ? opt.engine : &OGO;
+  if (jobs.size() == 1) return Run_Single_Job(jobs.front(), engine);
+  return Run_Jobs(jobs, opt.jobs, engine);
 }
 
 }  // namespace ormyx::host

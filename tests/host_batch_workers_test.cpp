@@ -29,6 +29,7 @@ namespace fs = std::filesystem;
 using namespace ormyx_test;
 
 std::string g_pid_log;  // the wrapper appends "input pid" lines here
+pid_t g_batch_pid = 0;  // the process of the batch command
 
 // Base name of the input the engine is about to read (line 1 of NAMES.DAT).
 std::string fn_Input_Of_Run() {
@@ -38,7 +39,8 @@ std::string fn_Input_Of_Run() {
 }
 
 // The engine, failing on purpose for inputs named crash*, exit*, throw* and
-// stop*; every run writes its input and process id to the log first.
+// stop*; every run writes its input and process id to the log first. A
+// single input runs in the command's own process, several in workers.
 int32_t Failing_Engine(int32_t version) {
   const std::string input = fn_Input_Of_Run();
   const std::string line = input + " " + std::to_string(getpid()) + "\n";
@@ -52,13 +54,14 @@ int32_t Failing_Engine(int32_t version) {
   if (input.rfind("exit", 0) == 0) ::_exit(7);
   if (input.rfind("throw", 0) == 0) throw std::runtime_error("engine failure");
   if (input.rfind("stop", 0) == 0) {
-    ::kill(getppid(), SIGTERM);  // the batch is stopped while this run goes on
+    ::kill(g_batch_pid, SIGTERM);  // the batch is stopped while this run goes on
     for (;;) ::pause();
   }
   return OGO(version);
 }
 
 struct Batch_Result {
+  long batch_pid = 0;
   int wait_status = 0;
   std::vector<std::string> out;  // lines printed
   std::string err;
@@ -74,6 +77,7 @@ Batch_Result Run_Batch(const std::string& dir, const std::vector<std::string>& i
   std::fflush(stderr);
   pid_t pid = ::fork();
   if (pid == 0) {
+    g_batch_pid = getpid();
     if (::chdir(dir.c_str()) != 0) ::_exit(90);
     int out = ::open(".out.txt", O_WRONLY | O_CREAT | O_TRUNC, 0644);
     int err = ::open(".err.txt", O_WRONLY | O_CREAT | O_TRUNC, 0644);
@@ -88,6 +92,7 @@ Batch_Result Run_Batch(const std::string& dir, const std::vector<std::string>& i
     ::_exit(code);
   }
   Batch_Result r;
+  r.batch_pid = pid;
   ::waitpid(pid, &r.wait_status, 0);
   r.out = Split_Lines(Read_File(dir + "/.out.txt"));
   r.err = Read_File(dir + "/.err.txt");
@@ -107,9 +112,14 @@ long fn_Pid(const Batch_Result& r, const std::string& input) {
 }
 
 bool fn_Work_Folder_Left(const std::string& dir) {
+  bool left = false;
   for (const auto& e : fs::directory_iterator(dir))
-    if (e.path().filename().string().find("ormyx-work") != std::string::npos) return true;
-  return false;
+    if (e.path().filename().string().find("ormyx-work") != std::string::npos) {
+      left = true;
+      for (const auto& f : fs::directory_iterator(e.path()))
+        ADD_FAILURE() << "left: " << f.path();
+    }
+  return left;
 }
 
 class Batch_Workers : public ::testing::Test {
@@ -136,10 +146,13 @@ class Batch_Workers : public ::testing::Test {
                      const std::set<std::string>& failing) {
     std::vector<std::string> statuses;
     for (const std::string& l : r.out)
-      if (l.find(": status: ") != std::string::npos) statuses.push_back(l);
+      if (l.find("status: ") != std::string::npos) statuses.push_back(l);
     std::vector<std::string> want;
+    const bool prefixed = inputs.size() > 1;
     for (const std::string& in : inputs)
-      if (!failing.count(in)) want.push_back(in + ": status: " + std::to_string(example_status));
+      if (!failing.count(in))
+        want.push_back((prefixed ? in + ": " : std::string()) + "status: " +
+                       std::to_string(example_status));
     EXPECT_EQ(statuses, want);
     for (const std::string& in : inputs) {
       const std::string stem = fs::path(in).stem().string();
@@ -204,10 +217,55 @@ TEST_F(Batch_Workers, JobsQueuedBehindACrashRunOnceAndKeepTheirPlace) {
   EXPECT_LE(workers.size(), 4u);  // the two first workers and one fresh one per crash
 }
 
+// A single input runs in the command's own process: a crash or an engine
+// failure is told in the same words as from a worker, the run files of the
+// failed run are still moved beside the input, the exit status is 1 and no
+// work folder is left.
+TEST_F(Batch_Workers, ASingleRunInTheCommandsProcessIsToldLikeAWorkersRun) {
+  struct Case {
+    const char* input;
+    const char* message;
+  };
+  const Case cases[] = {
+      {"crash.inp", "the analysis stopped abnormally (signal 11)"},
+      {"throw.inp", "the analysis stopped with an unexpected failure of the engine"},
+      {"a.inp", nullptr},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.input);
+    Write_Inputs({c.input});
+    // An earlier output of the same name is replaced or, when the run wrote
+    // none, removed.
+    const std::string stem = fs::path(c.input).stem().string();
+    Write_File(dir + "/" + stem + ".out", "old report\n");
+    Batch_Result r = Run_Batch(dir, {c.input}, 4);
+    ASSERT_TRUE(WIFEXITED(r.wait_status));
+    EXPECT_EQ(fn_Pid(r, c.input), r.batch_pid) << "not in the command's own process";
+    if (c.message) {
+      EXPECT_EQ(WEXITSTATUS(r.wait_status), 1);
+      EXPECT_EQ(r.err, std::string("ormyx: ") + c.input + ": " + c.message + "\n");
+      EXPECT_FALSE(File_Exists(dir + "/" + stem + ".out"));  // the engine wrote none
+      Expect_Blocks(r, {c.input}, {c.input});
+    } else {
+      EXPECT_EQ(WEXITSTATUS(r.wait_status), example_status > 0 ? 1 : 0);
+      EXPECT_EQ(r.err, "");
+      Expect_Blocks(r, {c.input}, {});
+    }
+  }
+}
+
 // SIGTERM to the batch while a run goes on: the batch ends by that signal,
 // its workers with it, no work folder is left and inputs not yet begun get
-// no run files.
+// no run files; a single run in the command's own process ends the same way.
 TEST_F(Batch_Workers, StopBySignalEndsTheWorkersAndLeavesNoWorkFolder) {
+  {
+    Write_Inputs({"stop.inp"});
+    Batch_Result r = Run_Batch(dir, {"stop.inp"}, 1);
+    ASSERT_TRUE(WIFSIGNALED(r.wait_status));
+    EXPECT_EQ(WTERMSIG(r.wait_status), SIGTERM);
+    EXPECT_FALSE(fn_Work_Folder_Left(dir));
+    EXPECT_FALSE(File_Exists(dir + "/stop.out"));
+  }
   const std::vector<std::string> inputs = {"a.inp", "stop.inp", "b.inp", "c.inp", "d.inp"};
   Write_Inputs(inputs);
   Batch_Result r = Run_Batch(dir, inputs, 1);
