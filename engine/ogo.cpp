@@ -62,6 +62,55 @@ int Read_Name_Chars(std::FILE* fp, char* line, std::size_t& len) {
   return 0;
 }
 
+// Reads the moment-curvature name list, one name a line, up to
+// MAX_MEI_REPORT_FILES lines. Each line is judged as Read_Name_Chars judges
+// it: a line that holds control characters or is longer than a name counts
+// but leaves its name blank. The list is read in blocks and split with
+// memchr (it has 2000 lines however small the run).
+void Read_MEI_Name_List(std::FILE* fp) {
+  Run_Files& f = RS().files;
+  char buf[8192];
+  std::size_t start = 0, end = 0;  // the unread part of buf
+  bool eof = false;
+  bool too_long = false;  // the line being read did not fit buf: it is junk
+  while (f.i_Number_of_MEI_Report_Files < MAX_MEI_REPORT_FILES) {
+    const char* line = buf + start;
+    std::size_t len;
+    const char* nl = static_cast<const char*>(std::memchr(line, '\n', end - start));
+    if (nl) {
+      len = std::size_t(nl - line);
+      start += len + 1;
+    } else if (!eof) {
+      if (start > 0) {
+        std::memmove(buf, buf + start, end - start);
+        end -= start;
+        start = 0;
+      }
+      if (end == sizeof buf) {
+        too_long = true;
+        end = 0;
+      }
+      const std::size_t n = std::fread(buf + end, 1, sizeof buf - end, fp);
+      if (n == 0) eof = true;
+      end += n;
+      continue;
+    } else if (start == end && !too_long) {
+      break;  // end of the list
+    } else {
+      len = end - start;  // a last line without its line end
+      start = end;
+    }
+    ++f.i_Number_of_MEI_Report_Files;
+    bool junk = too_long || len > std::size_t(NAME_LENGTH) + 1;
+    too_long = false;
+    if (!junk && len > 0 && line[len - 1] == '\r') --len;
+    if (len > std::size_t(NAME_LENGTH)) junk = true;
+    for (std::size_t i = 0; i < len && !junk; ++i)
+      if (static_cast<unsigned char>(line[i]) < 32 || line[i] == 127) junk = true;
+    if (!junk) Set_MEI_Report_File_Name(f.i_Number_of_MEI_Report_Files, std::string_view(line, len));
+  }
+}
+
 int Read_Name_Line(std::FILE* fp, Text<NAME_LENGTH>& name) {
   char line[NAME_LENGTH + 1];  // one more than a name holds: a longer line is junk
   std::size_t len = 0;
@@ -273,14 +322,7 @@ bool Open_Run_Files() {
     Record_Runtime_Error(RUN_INPUT_NOT_OPENED);
     return false;
   }
-  char line[NAME_LENGTH + 1];
-  std::size_t len = 0;
-  int r;
-  while ((r = Read_Name_Chars(mei, line, len)) != 1) {
-    if (f.i_Number_of_MEI_Report_Files >= MAX_MEI_REPORT_FILES) break;
-    ++f.i_Number_of_MEI_Report_Files;
-    if (r == 0) Set_MEI_Report_File_Name(f.i_Number_of_MEI_Report_Files, std::string_view(line, len));
-  }
+  Read_MEI_Name_List(mei);
   std::fclose(mei);
   std::remove("M_vs_EI_report_names.txt");
 

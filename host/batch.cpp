@@ -127,17 +127,6 @@ bool fn_Is_MC_Name(const std::string& s) {
   return true;
 }
 
-// mc_dddd.txt, k with at least four digits.
-std::string fn_MC_Name(int k) {
-  char digits[16];
-  auto [end, ec] = std::to_chars(digits, digits + sizeof digits, k);
-  (void)ec;
-  std::string name = "mc_";
-  name.append(std::size_t(std::max<long>(0, 4 - (end - digits))), '0');
-  name.append(digits, end);
-  return name + ".txt";
-}
-
 // Run file names inside the work folder: the input's own names where they
 // are safe, so that the report header shows them, else fixed names.
 Run_Names fn_Choose_Run_Names(const std::string& stem, const std::string& file_name) {
@@ -274,12 +263,24 @@ int Plan_Jobs(const Batch_Options& opt, std::vector<Job>& jobs) {
   return -1;
 }
 
-// The list of all moment-curvature file names, one a line.
+// The list of all moment-curvature file names, one a line: mc_0001.txt to
+// mc_2000.txt, the digits counted up in place.
 const std::string& fn_MC_List() {
   static const std::string list = [] {
+    static_assert(MAX_MEI_REPORT_FILES <= 9999, "four digits a name");
     std::string text;
     text.reserve(12 * MAX_MEI_REPORT_FILES);
-    for (int k = 1; k <= MAX_MEI_REPORT_FILES; ++k) text += fn_MC_Name(k) + "\n";
+    char name[] = "mc_0000.txt\n";
+    for (int k = 1; k <= MAX_MEI_REPORT_FILES; ++k) {
+      for (int d = 6; d >= 3; --d) {
+        if (name[d] != '9') {
+          ++name[d];
+          break;
+        }
+        name[d] = '0';
+      }
+      text.append(name, sizeof name - 1);
+    }
     return text;
   }();
   return list;

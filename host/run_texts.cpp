@@ -12,6 +12,7 @@ namespace {
 // An error code written with an error number: INP or RUN and five digits.
 bool fn_Has_Error_Code(const std::string& s) {
   for (std::size_t i = 0; i + 8 <= s.size(); ++i) {
+    if (s[i] != 'I' && s[i] != 'R') continue;  // most places: no compare at all
     if (s.compare(i, 3, "INP") != 0 && s.compare(i, 3, "RUN") != 0) continue;
     bool digits = true;
     for (std::size_t j = i + 3; j < i + 8; ++j)
