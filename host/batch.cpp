@@ -672,6 +672,8 @@ void Remove_Later(const std::string& name) {
   if (g_remover.fd < 0 && !g_remover.failed) {
     int fds[2];
     if (::pipe2(fds, O_CLOEXEC | O_DIRECT) == 0) {
+      // Room for many names: each takes a page of the pipe.
+      ::fcntl(fds[1], F_SETPIPE_SZ, 1 << 20);
       sigset_t all, old;
       sigfillset(&all);
       ::pthread_sigmask(SIG_SETMASK, &all, &old);
