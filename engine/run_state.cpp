@@ -82,12 +82,18 @@ Run_State& Map_Run_State() {
   return *g_Run_State;
 }
 
+Run_State& Run_Wide_State_For_Thread() {
+  Run_State& s = g_Run_State ? *g_Run_State : Map_Run_State();
+  tl_Run_State_Override = &s;
+  return s;
+}
+
 void Reset_Run_State() {
   if (!g_Run_State) {
     Map_Run_State();  // a state mapped just now already holds its initial value
     return;
   }
-  Run_State& s = RS();
+  Run_State& s = *g_Run_State;
   if (s.files.input) std::fclose(s.files.input);
   for (auto& ch : s.files.out) {
     if (ch.fp && ch.fp != stderr && ch.fp != stdout) std::fclose(ch.fp);

@@ -25,16 +25,17 @@ struct Run_State {
 extern Run_State* g_Run_State;
 Run_State& Map_Run_State();
 
-// A helper thread that works on a private copy of the state (the
-// deflection-length study runs one pile length ahead on it) sets this to its
-// copy; every other thread leaves it null and uses the run-wide state.
+// The state RS() gives on this thread. A helper thread that works on a
+// private copy of the state (the deflection-length study runs one pile
+// length ahead on one) sets it to its copy; on every other thread it is
+// null until the first call of RS(), which sets it to the run-wide state, so
+// that the look-up stays one load and one test.
 inline thread_local Run_State* tl_Run_State_Override __attribute__((tls_model("initial-exec"))) = nullptr;
+Run_State& Run_Wide_State_For_Thread();
 
 inline Run_State& RS() {
   Run_State* s = tl_Run_State_Override;
-  if (s) return *s;
-  s = g_Run_State;
-  return s ? *s : Map_Run_State();
+  return s ? *s : Run_Wide_State_For_Thread();
 }
 
 // Put every record back to its initial value (closing any file left open).

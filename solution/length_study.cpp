@@ -358,7 +358,7 @@ struct Study_Helper {
 };
 
 Study_Helper g_Helper;
-Attempt_Image g_Before, g_Start, g_Main, g_Work, g_Merged;
+Attempt_Image g_Before, g_Start, g_Main, g_Work;
 Scratch_Set g_Scratch;
 
 void Helper_Loop(Study_Helper* h) {
@@ -669,7 +669,7 @@ void Compute_Deflection_Versus_Length(int c) {
   bool pairs = mode == STUDY_FORCE_PARALLEL || mode == STUDY_CHECK_PARALLEL;
   if (mode == STUDY_AUTO)
     pairs = pm.i_Number_of_Nodes >= PARALLEL_MIN_NODES && std::thread::hardware_concurrency() >= 2;
-  if (tl_Run_State_Override != nullptr) pairs = false;  // never from a helper's own state
+  if (&st != g_Run_State) pairs = false;  // never from a helper's own state
   Attempt_End end = ATTEMPT_NEXT;
   if (pairs) {
     end = Run_Lengths_In_Pairs(c, L0, shortest, mode == STUDY_CHECK_PARALLEL);
