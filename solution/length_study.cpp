@@ -190,6 +190,9 @@ struct Scratch_Set {
   // Layers whose resistance integral is scratch: refused when the helper's
   // length leaves a layer without nodes above one with nodes.
   bool layer_resistance = false;
+  // The head section is elastic: refused when node 2 lies in a section that
+  // is not (the head moment is then read before it is computed).
+  bool head_elastic = false;
 };
 
 template <class T>
@@ -211,6 +214,7 @@ void Build_Scratch_Set(Scratch_Set& s, const Attempt_Image& im, int n) {
   const Run_State& st = RS();
   s.ranges.clear();
   s.layer_resistance = false;
+  s.head_elastic = false;
   const std::size_t N = std::size_t(n);
   // Pile model: rebuilt for the length by Build_Nodes_For_Length, deflections
   // and loads cleared at the start of every length, soil moduli set by the
@@ -251,16 +255,13 @@ void Build_Scratch_Set(Scratch_Set& s, const Attempt_Image& im, int n) {
   Add_Range(s, im, lc.b_Converged, 1);
   // Nodal results, written node by node before they are read. The moment at
   // the head is read for node 2 before node 1 is computed when the head
-  // section is elastic (its nodes are skipped by the stiffness update).
+  // section is elastic (the stiffness update skips its nodes) and node 2 is
+  // not: that is refused (head_elastic).
   const Node_Results& r = im.res;
   const Section_Records& sr = st.prob.sec;
-  const bool head_elastic = sr.i_Number_of_Sections >= 1 && sr.Pile_Section[1].i_SectionType == SECTION_ELASTIC;
+  s.head_elastic = sr.i_Number_of_Sections >= 1 && sr.Pile_Section[1].i_SectionType == SECTION_ELASTIC;
   Add_Range(s, im, r.rd_Curvature[1], N);
-  if (head_elastic) {
-    if (n > 1) Add_Range(s, im, r.rd_Moment[2], N - 1);
-  } else {
-    Add_Range(s, im, r.rd_Moment[1], N);
-  }
+  Add_Range(s, im, r.rd_Moment[1], N);
   for (const Node_Array* a : {&r.rd_Shear, &r.rd_Slope, &r.rd_SoilReaction, &r.rd_TotalStress, &r.rd_EI_Used})
     Add_Range(s, im, (*a)[1], N);
   for (const double* d : {&r.rd_CurMoment, &r.rd_CurShear, &r.rd_CurSlope, &r.rd_CurSoilReaction, &r.rd_CurStress,
@@ -273,8 +274,9 @@ void Build_Scratch_Set(Scratch_Set& s, const Attempt_Image& im, int n) {
   // p-y state: the point range of the layer routine; the small-deflection
   // holds, cleared at iteration 1 (a vuggy limestone layer is set up before
   // that, so they stay carried then); the layer resistance of models that
-  // restart it at the first point of their layer in every pass; the
-  // equivalent depth of models that compute it at that point in every pass.
+  // restart it at the first point of their layer in every pass (layers are
+  // passed from the top, and a layer reads those above it); the equivalent
+  // depth of models that compute it at that point in every pass.
   const Py_State& py = im.py;
   Add_Range(s, im, py.i_FirstPoint, 1);
   Add_Range(s, im, py.i_LastPoint, 1);
@@ -293,6 +295,8 @@ void Build_Scratch_Set(Scratch_Set& s, const Attempt_Image& im, int n) {
       Add_Range(s, im, py.rd_LayerResistance[L], 1);
       s.layer_resistance = true;
     }
+    // The liquefied-sand model stores its own copy at every point.
+    if (kw == "Liq Sand") Add_Range(s, im, py.rd_LiquefiedLayerResistance[L], 1);
     if (Keyword_In(kw, {"SoftClay", "SoftClyJ", "StfClyBW", "StfClyAW", "StfClyAK", "API Sand", "Cem Silt"}))
       Add_Range(s, im, py.rd_EquivDepthTop[L], 1);
   }
@@ -408,11 +412,18 @@ Attempt_End Wait_Helper_Job() {
 // ends, also when it ends by an exception.
 struct Helper_Session {
   bool running = false;
-  void Start() {
+  // False when no thread can be started (the lengths then run one after
+  // another).
+  bool Start() {
     Study_Helper& h = g_Helper;
     h.job = h.done = h.quit = false;
-    h.thread = std::thread(Helper_Loop, &h);
+    try {
+      h.thread = std::thread(Helper_Loop, &h);
+    } catch (...) {
+      return false;
+    }
     running = true;
+    return true;
   }
   ~Helper_Session() {
     if (!running) return;
@@ -433,10 +444,16 @@ constexpr const char* CHANNEL_MARK = "\x01study";
 
 // The helper's state for the study of case c: the records no length writes
 // (problem, sections, moment-EI tables, labels) once per run, the rest of the
-// solution records at every study.
+// solution records at every study. False when no state can be allocated.
 bool Prepare_Helper_State() {
   Study_Helper& h = g_Helper;
-  if (!h.state) h.state = Create_Private_Run_State();
+  if (!h.state) {
+    try {
+      h.state = Create_Private_Run_State();
+    } catch (...) {
+      return false;
+    }
+  }
   Run_State& w = *h.state;
   const Run_State& m = RS();
   if (h.generation != fn_Run_Generation()) {
@@ -496,19 +513,35 @@ void Merge_Section_Maxima(Run_State& m, const Run_State& w, int c) {
   }
 }
 
+// Counts of refusals by reason: helper error, warning capture full, run-file
+// write, node count, carried records changed, layer without nodes above one
+// with nodes, must-write element unwritten, study points, head moment.
+long g_Refused_By[9] = {};
+bool Refuse(int reason) {
+  ++g_Refused_By[reason];
+  return false;
+}
+
 // Whether the helper's length can be taken over, given that length a on
 // this thread went on to the next length.
 bool Helper_Result_Valid(Attempt_End r, int n) {
   const Run_State& m = RS();
   const Run_State& w = *g_Helper.state;
-  if (r == ATTEMPT_ERROR || w.status.i_ErrorNumber != 0 || m.status.i_ErrorNumber != 0) return false;
-  if (g_Helper.capture.overflow) return false;
+  if (r == ATTEMPT_ERROR || w.status.i_ErrorNumber != 0 || m.status.i_ErrorNumber != 0) return Refuse(0);
+  if (g_Helper.capture.overflow) return Refuse(1);
   for (const Output_Channel& ch : w.files.out)
-    if (ch.line != CHANNEL_MARK) return false;  // the helper wrote to a run file
-  if (w.sol.pile.i_Number_of_Nodes != n || m.sol.pile.i_Number_of_Nodes != n) return false;
+    if (ch.line != CHANNEL_MARK) return Refuse(2);  // the helper wrote to a run file
+  if (w.sol.pile.i_Number_of_Nodes != n || m.sol.pile.i_Number_of_Nodes != n) return Refuse(3);
   // Length a changed nothing the helper's length read before writing.
   Take_Image(g_Main, m);
-  if (!Carried_Parts_Equal(g_Main, g_Start, g_Scratch)) return false;
+  if (!Carried_Parts_Equal(g_Main, g_Start, g_Scratch)) return Refuse(4);
+  if (g_Scratch.head_elastic) {
+    const Section_Records& sr = m.prob.sec;
+    const int ks = n >= 2 ? w.sol.pile.i_SectionOfNode[2] : 1;
+    if (!(ks >= 1 && ks <= sr.i_Number_of_Sections && ks <= MAX_SECTIONS &&
+          sr.Pile_Section[ks].i_SectionType == SECTION_ELASTIC))
+      return Refuse(8);
+  }
   // Layer resistances restarted in every pass are scratch only while no
   // layer without nodes lies above a layer with nodes.
   if (g_Scratch.layer_resistance) {
@@ -517,7 +550,7 @@ bool Helper_Result_Valid(Attempt_End r, int n) {
     bool empty_above = false;
     for (int L = 1; L <= nl; ++L) {
       if (w.sol.pile.i_TopNodeInLayer[L] == 0) empty_above = true;
-      else if (empty_above) return false;
+      else if (empty_above) return Refuse(5);
     }
   }
   return true;
@@ -532,9 +565,9 @@ bool Take_Over_Helper_Length(int c, int kyl_before) {
   Run_State& m = RS();
   const Run_State& w = *g_Helper.state;
   Take_Image(g_Work, w);
-  if (!Complete_Helper_Image(g_Work, g_Main, g_Scratch)) return false;
+  if (!Complete_Helper_Image(g_Work, g_Main, g_Scratch)) return Refuse(6);
   const int added = w.sol.study.KYL[c] - kyl_before;
-  if (added != 0 && added != 1) return false;
+  if (added != 0 && added != 1) return Refuse(7);
   Put_Image(m, g_Work);
   if (added == 1) {
     Length_Study_State& ls = m.sol.study;
@@ -579,15 +612,25 @@ bool Snapshots_Equal(const Study_Snapshot& a, const Study_Snapshot& b) {
          std::memcmp(&a.study, &b.study, sizeof a.study) == 0;
 }
 
+// The lengths of the study of case c one after another.
+Attempt_End Run_Lengths_In_Turn(int c, double L0, double shortest) {
+  Attempt_End end = ATTEMPT_NEXT;
+  for (int a = 1; a <= STUDY_ATTEMPTS; ++a) {
+    end = Run_Length_Attempt(c, a, L0, shortest);
+    if (end != ATTEMPT_NEXT) break;
+  }
+  return end;
+}
+
 // The lengths of the study of case c, from length 1, one ahead on the
 // helper. The result is the end of the last length analysed.
 Attempt_End Run_Lengths_In_Pairs(int c, double L0, double shortest, bool check) {
   Run_State& m = RS();
   const int n = m.sol.pile.i_Number_of_Nodes;
-  Prepare_Helper_State();
+  if (!Prepare_Helper_State()) return Run_Lengths_In_Turn(c, L0, shortest);
   Build_Scratch_Set(g_Scratch, g_Before, n);
   Helper_Session session;
-  session.Start();
+  if (!session.Start()) return Run_Lengths_In_Turn(c, L0, shortest);
   int a = 1;
   while (a <= STUDY_ATTEMPTS) {
     // Length a + 1 goes to the helper only when it is long enough to be
@@ -670,20 +713,15 @@ void Compute_Deflection_Versus_Length(int c) {
   if (mode == STUDY_AUTO)
     pairs = pm.i_Number_of_Nodes >= PARALLEL_MIN_NODES && std::thread::hardware_concurrency() >= 2;
   if (&st != g_Run_State) pairs = false;  // never from a helper's own state
-  Attempt_End end = ATTEMPT_NEXT;
-  if (pairs) {
-    end = Run_Lengths_In_Pairs(c, L0, shortest, mode == STUDY_CHECK_PARALLEL);
-  } else {
-    for (int a = 1; a <= STUDY_ATTEMPTS; ++a) {
-      end = Run_Length_Attempt(c, a, L0, shortest);
-      if (end != ATTEMPT_NEXT) break;
-    }
-  }
+  const Attempt_End end = pairs ? Run_Lengths_In_Pairs(c, L0, shortest, mode == STUDY_CHECK_PARALLEL)
+                                : Run_Lengths_In_Turn(c, L0, shortest);
   // Benchmarks: the counts so far appended to the file ORMYX_STUDY_STATS names.
   if (const char* stats = pairs ? std::getenv("ORMYX_STUDY_STATS") : nullptr) {
     if (std::FILE* f = std::fopen(stats, "a")) {
-      std::fprintf(f, "length study: %ld lengths ahead, %ld taken over, %ld refused, %ld check mismatches\n",
+      std::fprintf(f, "length study: %ld lengths ahead, %ld taken over, %ld refused, %ld check mismatches; refused by",
                    g_Stats.speculated, g_Stats.accepted, g_Stats.refused, g_Stats.check_mismatches);
+      for (long k : g_Refused_By) std::fprintf(f, " %ld", k);
+      std::fprintf(f, "\n");
       std::fclose(f);
     }
   }
