@@ -131,20 +131,37 @@ TEST(LengthStudyParallel, SameBytesAsSequentialWithEveryResultChecked) {
   EXPECT_EQ(after.check_mismatches, before.check_mismatches);
 }
 
-// The forced mode (no re-analysis) on the study of a multi-layer problem with
-// strength warnings logged at every point of every length: the warnings the
-// helper logs are replayed in order, so the summary counts stay the same.
+// The forced mode (no re-analysis) on a soft clay too strong for its
+// model near its bottom, which logs a warning at those points in every pass,
+// also in every length of the study: the warnings the helper logs are logged again, in
+// order, on the run's state, so the counts of the warning summary stay those
+// of the sequential run.
 TEST(LengthStudyParallel, WarningsOfTheHelperCountAsInASequentialRun) {
   std::string text = Read_File(Example_Path("us_soft_clay.inp"));
+  const std::string weak = "110.0 400.0 0.02\n110.0 650.0 0.02\n";
+  const std::size_t at = text.find(weak);
+  ASSERT_NE(at, std::string::npos);
+  // 1300 psf at the layer bottom: above the 1250 psf limit over the lowest
+  // few nodes only, so the count stays below the cap of 4000 and tells.
+  text.replace(at, weak.size(), "110.0 400.0 0.02\n110.0 1300.0 0.02\n");
   const std::string everywhere = With_Study_Everywhere(text);
   ASSERT_FALSE(everywhere.empty());
   const Outcome seq = Run_In_Mode(everywhere, ormyx::STUDY_SEQUENTIAL);
+  const long accepted = ormyx::fn_Length_Study_Statistics().accepted;
   const Outcome par = Run_In_Mode(everywhere, ormyx::STUDY_FORCE_PARALLEL);
   ormyx::Set_Length_Study_Mode(ormyx::STUDY_AUTO);
+  EXPECT_GT(ormyx::fn_Length_Study_Statistics().accepted, accepted);
   EXPECT_EQ(seq.status, par.status);
   EXPECT_TRUE(seq.report == par.report);
   EXPECT_TRUE(seq.plot == par.plot);
+  EXPECT_TRUE(seq.message == par.message);
   EXPECT_NE(seq.report.find("Pile-head Deflection vs. Pile Length for Load Case 1"), std::string::npos);
+  const std::string said = "The following warning was reported ";
+  const std::size_t w = seq.report.find(said);
+  ASSERT_NE(w, std::string::npos);
+  const int times = std::atoi(seq.report.c_str() + w + said.size());
+  EXPECT_GT(times, 0);
+  EXPECT_LT(times, 4000);
 }
 
 }  // namespace
