@@ -19,6 +19,7 @@
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
+#include <ctime>
 #include <mutex>
 #include <string>
 #include <thread>
@@ -127,6 +128,7 @@ Attempt_End Run_Length_Attempt(int c, int a, double L0, double shortest) {
 constexpr int PARALLEL_MIN_NODES = 201;
 
 int g_Study_Mode = -1;  // -1: not yet read from the environment
+double g_Study_Thread_CPU = 0.0;  // CPU time of the studies on the run's thread (benchmarks)
 Length_Study_Statistics g_Stats;
 
 int fn_Study_Mode() {
@@ -346,6 +348,13 @@ bool Complete_Helper_Image(Attempt_Image& w, const Attempt_Image& m, const Scrat
   return true;
 }
 
+// CPU time of the calling thread (for the benchmark counts).
+double fn_Thread_CPU_Seconds() {
+  timespec t{};
+  if (::clock_gettime(CLOCK_THREAD_CPUTIME_ID, &t) != 0) return 0.0;
+  return double(t.tv_sec) + 1.0e-9 * double(t.tv_nsec);
+}
+
 // The helper thread and its private state.
 struct Study_Helper {
   Run_State* state = nullptr;
@@ -359,6 +368,7 @@ struct Study_Helper {
   int c = 0, attempt = 0;
   double L0 = 0.0, shortest = 0.0;
   Attempt_End result = ATTEMPT_ERROR;
+  double cpu_seconds = 0.0;  // CPU time of the helper's lengths (benchmarks)
 };
 
 Study_Helper g_Helper;
@@ -376,12 +386,15 @@ void Helper_Loop(Study_Helper* h) {
     const double L0 = h->L0, shortest = h->shortest;
     lock.unlock();
     Attempt_End r = ATTEMPT_ERROR;
+    const double t0 = fn_Thread_CPU_Seconds();
     try {
       r = Run_Length_Attempt(c, a, L0, shortest);
     } catch (...) {
       r = ATTEMPT_ERROR;  // the length is analysed again on the run's thread
     }
+    const double t1 = fn_Thread_CPU_Seconds();
     lock.lock();
+    h->cpu_seconds += t1 - t0;
     h->result = r;
     h->job = false;
     h->done = true;
@@ -713,15 +726,18 @@ void Compute_Deflection_Versus_Length(int c) {
   if (mode == STUDY_AUTO)
     pairs = pm.i_Number_of_Nodes >= PARALLEL_MIN_NODES && std::thread::hardware_concurrency() >= 2;
   if (&st != g_Run_State) pairs = false;  // never from a helper's own state
+  const double t0 = fn_Thread_CPU_Seconds();
   const Attempt_End end = pairs ? Run_Lengths_In_Pairs(c, L0, shortest, mode == STUDY_CHECK_PARALLEL)
                                 : Run_Lengths_In_Turn(c, L0, shortest);
+  g_Study_Thread_CPU += fn_Thread_CPU_Seconds() - t0;
   // Benchmarks: the counts so far appended to the file ORMYX_STUDY_STATS names.
-  if (const char* stats = pairs ? std::getenv("ORMYX_STUDY_STATS") : nullptr) {
+  if (const char* stats = std::getenv("ORMYX_STUDY_STATS")) {
     if (std::FILE* f = std::fopen(stats, "a")) {
       std::fprintf(f, "length study: %ld lengths ahead, %ld taken over, %ld refused, %ld check mismatches; refused by",
                    g_Stats.speculated, g_Stats.accepted, g_Stats.refused, g_Stats.check_mismatches);
       for (long k : g_Refused_By) std::fprintf(f, " %ld", k);
-      std::fprintf(f, "\n");
+      std::fprintf(f, "; CPU of the studies: run's thread %.3f s, helper %.3f s\n", g_Study_Thread_CPU,
+                   g_Helper.cpu_seconds);
       std::fclose(f);
     }
   }
