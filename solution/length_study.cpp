@@ -476,8 +476,11 @@ bool Prepare_Helper_State() {
     std::memcpy(static_cast<void*>(&w.labels), &m.labels, sizeof w.labels);
     h.generation = fn_Run_Generation();
   } else {
-    // The options are small; a change to them between cases is taken over.
+    // Options, loads and soil are small (0.2 MB): a change to them between
+    // cases (the stiffness matrix sets its own cases) is taken over.
     std::memcpy(static_cast<void*>(&w.prob.opt), &m.prob.opt, sizeof w.prob.opt);
+    std::memcpy(static_cast<void*>(&w.prob.load), &m.prob.load, sizeof w.prob.load);
+    std::memcpy(static_cast<void*>(&w.prob.soil), &m.prob.soil, sizeof w.prob.soil);
   }
   Solution_State& ws = w.sol;
   const Solution_State& ms = m.sol;
