@@ -7,6 +7,7 @@
 #include "engine/format.h"
 #include "engine/run_files.h"
 #include "engine/run_state.h"
+#include "engine/warning_capture.h"
 
 namespace ormyx {
 
@@ -44,6 +45,7 @@ void Store_Error_Number(int number) {
 bool Error_Recorded() { return RS().status.i_ErrorNumber > 0; }
 
 void Log_Warning(int number) {
+  if (Warning_Capture* cap = tl_Warning_Capture) cap->Add(number);
   Run_Status& st = RS().status;
   int k = number < 0 ? -number : number;
   if (k < 1 || k > MAX_WARNING) return;

@@ -29,6 +29,7 @@ static_assert(std::is_trivially_destructible_v<Run_Status> && std::is_trivially_
                   std::is_trivially_destructible_v<Section_State>,
               "records whose pages are dropped at a reset must not own memory elsewhere");
 std::size_t g_mapped_bytes = 0;  // 0: the block came from calloc (no mapping)
+unsigned long g_run_generation = 0;
 
 std::size_t fn_Mapped_Size() {
   long page = ::sysconf(_SC_PAGESIZE);
@@ -55,14 +56,15 @@ void Set_Initial_Values(Run_State& s) {
 }
 
 // A block of zero bytes for the state: fresh anonymous pages, or calloc
-// where mapping fails.
-void* fn_Zeroed_Block() {
+// where mapping fails (mapped_bytes 0).
+void* fn_Zeroed_Block(std::size_t& mapped_bytes) {
   std::size_t bytes = fn_Mapped_Size();
   void* p = ::mmap(nullptr, bytes, PROT_READ | PROT_WRITE, MAP_PRIVATE | MAP_ANONYMOUS, -1, 0);
   if (p != MAP_FAILED) {
-    g_mapped_bytes = bytes;
+    mapped_bytes = bytes;
     return p;
   }
+  mapped_bytes = 0;
   p = std::calloc(1, sizeof(Run_State));
   if (!p) throw std::bad_alloc();
   return p;
@@ -121,11 +123,18 @@ Run_State* g_Run_State = nullptr;
 
 Run_State& Map_Run_State() {
   if (!g_Run_State) {
-    Run_State* s = static_cast<Run_State*>(fn_Zeroed_Block());
+    Run_State* s = static_cast<Run_State*>(fn_Zeroed_Block(g_mapped_bytes));
     Set_Initial_Values(*s);
     g_Run_State = s;
+    ++g_run_generation;
   }
   return *g_Run_State;
+}
+
+Run_State& Run_Wide_State_For_Thread() {
+  Run_State& s = g_Run_State ? *g_Run_State : Map_Run_State();
+  tl_Run_State_Override = &s;
+  return s;
 }
 
 void Reset_Run_State() {
@@ -133,7 +142,7 @@ void Reset_Run_State() {
     Map_Run_State();  // a state mapped just now already holds its initial value
     return;
   }
-  Run_State& s = RS();
+  Run_State& s = *g_Run_State;
   if (s.files.input) std::fclose(s.files.input);
   for (auto& ch : s.files.out) {
     if (ch.fp && ch.fp != stderr && ch.fp != stdout) std::fclose(ch.fp);
@@ -149,6 +158,16 @@ void Reset_Run_State() {
        ::madvise(static_cast<void*>(&s), g_mapped_bytes, MADV_DONTNEED) != 0))
     std::memset(static_cast<void*>(&s), 0, sizeof(Run_State));
   Set_Initial_Values(s);
+  ++g_run_generation;
+}
+
+unsigned long fn_Run_Generation() { return g_run_generation; }
+
+Run_State* Create_Private_Run_State() {
+  std::size_t mapped = 0;
+  Run_State* s = static_cast<Run_State*>(fn_Zeroed_Block(mapped));
+  Set_Initial_Values(*s);
+  return s;
 }
 
 }  // namespace ormyx
