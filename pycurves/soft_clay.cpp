@@ -195,16 +195,14 @@ void Py_Soft_Clay_Layer(int L, bool with_J) {
   Soft_Clay_Curve cv;
   cv.cyclic = s.prob.opt.b_CyclicLoading != L_FALSE;
   const bool sloped = std::fabs(slope) > 1.0e-20;
-  const int32_t stamp = s.sol.cache.i_Generation + 1;
   for (int k = py.i_FirstPoint; k <= py.i_LastPoint; ++k) {
     if (!Py_Begin_Point(L, k, pt)) return;
     const double b = pt.b;
     // The depth-only soil values of a node are looked up once per analysis.
-    Clay_Node_Values* nv = pt.report ? nullptr : &py.clay_node(k);
-    const bool kept = nv && nv->i_Stamp == stamp && nv->i_Layer == L && nv->rd_Depth == pt.xv;
+    Soil_Node_Values* nv = fn_Kept_Soil_Values(pt);
     double eps50 = 0.0;
     bool at_interface = false;
-    if (kept) {
+    if (nv) {
       cv.c = nv->rd_c;
       cv.gamma = nv->rd_Gamma;
       eps50 = nv->rd_Epsilon50;
@@ -219,16 +217,13 @@ void Py_Soft_Clay_Layer(int L, bool with_J) {
       const double Jp = with_J ? fn_J(pt.xv) : 0.0;
       cv.J = with_J ? Jp : py.rd_J_SoftClay;
       at_interface = fn_c_At_Interface(pt.xv);
+      nv = fn_New_Soil_Values(pt);
       if (nv) {
-        nv->i_Stamp = stamp;
-        nv->i_Layer = L;
-        nv->rd_Depth = pt.xv;
         nv->rd_c = cv.c;
         nv->rd_Gamma = cv.gamma;
         nv->rd_Epsilon50 = eps50;
         nv->rd_J = Jp;
         nv->b_AtInterface = at_interface ? L_TRUE : L_FALSE;
-        nv->b_Resistance = L_FALSE;
       }
     }
     cv.z = fn_Effective_Depth(pt, EQUIV_EVERY_PASS);
@@ -278,7 +273,7 @@ void Py_Soft_Clay_Layer(int L, bool with_J) {
       cv.yt = SMALL_Y_FACTOR * cv.y50;
       // The ultimate resistance of a node depends on its depth alone while
       // its effective depth and slope factor stay.
-      if (nv && nv->i_Stamp == stamp) {
+      if (nv) {
         nv->b_Resistance = L_TRUE;
         nv->rd_z = z;
         nv->rd_F = Fk;
