@@ -22,7 +22,7 @@ std::string Input() {
       "ComputeEIOnly NO\nLoading STATIC     0\nMaxIterations 100\nMaxDeflection 10.0\n"
       "Tolerance 1.0E-5\nIncrements 500\nPrintSummaryOnly YES\nPrintIncrement 5\n"
       "PrintPYCurves NO\nComputeInteraction NO\nSECTIONS\n1\n"
-      "1\n1\n3.0\n36.0\n4000.0\n0.75\nUse default concrete tensile strength\n"
+      "1\n1\n60.0\n36.0\n4000.0\n0.75\nUse default concrete tensile strength\n"
       "Use internal stress-strain curve for concrete\n"
       "Rebar Arrangement Not Same As Section Above\nRebar in circle\n"
       "60000.0\n29.0E6\n12\n1\n1.128\n1.0\n3.0\n0.0\n"
