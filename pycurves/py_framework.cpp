@@ -225,14 +225,6 @@ bool Py_Begin_Point(int L, int k, Py_Point& pt) {
   return !Error_Recorded();
 }
 
-Soil_Node_Values* fn_Kept_Soil_Values(const Py_Point& pt) {
-  if (pt.report) return nullptr;
-  Run_State& s = RS();
-  Soil_Node_Values& v = s.py.soil_node(pt.k);
-  if (v.i_Stamp == s.sol.cache.i_Generation + 1 && v.i_Layer == pt.L && v.rd_Depth == pt.xv) return &v;
-  return nullptr;
-}
-
 Soil_Node_Values* fn_New_Soil_Values(const Py_Point& pt) {
   if (pt.report) return nullptr;
   Run_State& s = RS();

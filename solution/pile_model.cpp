@@ -160,25 +160,6 @@ const Section_Properties& fn_Node_Section_Slow(int k) {
   return c.section[k];
 }
 
-namespace {
-
-// The curvature of entry (s, t) rises strictly from point to point, so that
-// one interval at most holds a given curvature.
-bool fn_Curvature_Rises(int s, int t, const MEI_Entry& e) {
-  Node_Property_Cache& c = RS().sol.cache;
-  const int32_t stamp = c.i_Generation + 1;
-  if (c.i_RiseStamp(s, t) != stamp) {
-    bool rises = true;
-    for (int p = 1; p < e.i_Number_of_Points; ++p)
-      if (!(e.rd_Curvature[p] < e.rd_Curvature[p + 1])) rises = false;
-    c.b_CurvatureRises(s, t) = rises ? L_TRUE : L_FALSE;
-    c.i_RiseStamp(s, t) = stamp;
-  }
-  return c.b_CurvatureRises(s, t) != 0;
-}
-
-}  // namespace
-
 double MEI_EI_At_Node(int k, int s, int t, double moment) {
   Run_State& st = RS();
   const Pile_Model& pm = st.sol.pile;
@@ -194,20 +175,6 @@ double MEI_EI_At_Node(int k, int s, int t, double moment) {
     phi = std::fabs((pm.rd_Y[k + 1] - 2.0 * pm.rd_Y[k] + pm.rd_Y[k - 1]) / (pm.rd_h * pm.rd_h));
   if (phi <= e.rd_Curvature[1]) return e.rd_EI[1] * us;
   if (phi < e.rd_Curvature[m]) {
-    if (fn_Curvature_Rises(s, t, e)) {
-      // The one interval with p0 < phi <= p1, found from the node's interval
-      // of the last look-up: the curvature of a node changes little from one
-      // iteration to the next.
-      int32_t& last = (t % 2 == 0) ? st.sol.cache.i_IntervalEven[k] : st.sol.cache.i_IntervalOdd[k];
-      int p = last < 1 ? 1 : (last > m - 1 ? m - 1 : last);
-      while (p > 1 && !(e.rd_Curvature[p] < phi)) --p;
-      while (p < m - 1 && !(phi <= e.rd_Curvature[p + 1])) ++p;
-      last = p;
-      const double p0 = e.rd_Curvature[p], p1 = e.rd_Curvature[p + 1];
-      const double m0 = e.rd_Moment[p], m1 = e.rd_Moment[p + 1];
-      const double ms = (m0 == m1) ? m0 : m0 + (m1 - m0) * (phi - p0) / (p1 - p0);
-      return ms / phi * us;
-    }
     for (int p = 1; p < m; ++p) {
       const double p0 = e.rd_Curvature[p], p1 = e.rd_Curvature[p + 1];
       if (p0 < phi && phi <= p1) {

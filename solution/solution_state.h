@@ -73,12 +73,6 @@ struct Node_Property_Cache {
   Node_Int_Array i_SectionStamp;
   Node_Array rd_SectionX;            // distance the section entry was taken at
   Fixed_Array<Section_Properties, NODE_LO, NODE_HI> section;
-  // Moment-EI entries whose curvature rises strictly (checked once per
-  // generation) and, by node, the interval found last in an entry of even
-  // and of odd thrust number: where to start the next search.
-  Table<int32_t, MEI_MAX_SECTIONS, MEI_MAX_THRUSTS> i_RiseStamp;
-  Table<int32_t, MEI_MAX_SECTIONS, MEI_MAX_THRUSTS> b_CurvatureRises;
-  Node_Int_Array i_IntervalEven, i_IntervalOdd;
 };
 
 // Working arrays and results of the finite-difference beam-column solver.

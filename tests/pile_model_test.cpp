@@ -264,9 +264,8 @@ TEST(MEI_Lookup, FirstPointInterpolationAndBeyondTheTable) {
   EXPECT_DOUBLE_EQ(MEI_EI_At_Node(5, 2, 1, 15.0), 123.0);
 }
 
-// The look-up of a node starts from the interval it found last; whatever the
-// order of the curvatures, each must land in the interval p0 < phi <= p1 of
-// the table, as a search from the first point finds it. Tables: M = 10 p,
+// Whatever the order in which a node meets its curvatures, each must land in
+// the first interval p0 < phi <= p1 of the table. Tables: M = 10 p,
 // curvature 0.1 p^2 (rising strictly, 8 points); and one whose curvature
 // repeats (0.1, 0.4, 0.4, 3.0), where the first such interval counts.
 TEST(MEI_Lookup, EveryOrderOfCurvaturesFindsTheIntervalOfTheTable) {
