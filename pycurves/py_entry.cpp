@@ -1,11 +1,16 @@
 // The entry points the nonlinear iteration calls on the p-y side.
 #include "pycurves/py_framework.h"
+#include "solution/pile_model.h"
 #include "solution/py_interface.h"
 
 namespace ormyx {
 
 void Compute_Soil_Moduli(int iteration) {
-  if (iteration <= 1) Py_Clear_Threshold_Holds();
+  if (iteration <= 1) {
+    // A new analysis: values kept for the nodes of an earlier one may be stale.
+    Invalidate_Node_Cache();
+    Py_Clear_Threshold_Holds();
+  }
   Py_Layer_Pass();
 }
 bool fn_Layer_Lacks_Equivalent_Depth(int L) { return fn_Py_Layer_Lacks_Equivalent_Depth(L); }

@@ -87,7 +87,10 @@ void Py_Layer_Pass() {
   }
 }
 
-void Set_Py_Report_Mode(int n) { RS().py.i_ReportMode = n > 0 ? n : 0; }
+void Set_Py_Report_Mode(int n) {
+  RS().py.i_ReportMode = n > 0 ? n : 0;
+  Invalidate_Node_Cache();  // the points are other depths now
+}
 bool fn_Py_Report_Mode() { return RS().py.i_ReportMode != 0; }
 
 void Py_Report_Layer(int L) {
@@ -170,7 +173,7 @@ bool fn_Py_Layer_Top(int L, Py_Layer_Top& t) {
   t.node = pm.i_TopNodeInLayer(L);
   if (t.node < 1) return false;
   t.xv = pm.rd_Depth(t.node);
-  t.b = Section_Properties_At_X(pm.rd_X(t.node)).rd_Diameter;
+  t.b = fn_Node_Section(t.node).rd_Diameter;
   t.c = fn_c(t.xv);
   if (Error_Recorded()) return false;
   t.gamma = fn_Gamma_Average(t.xv);
@@ -215,11 +218,22 @@ bool Py_Begin_Point(int L, int k, Py_Point& pt) {
     pt.y_sign = pm.rd_Y(k);
   }
   pt.z0 = pt.xv - s.prob.soil.rd_GroundSurfaceDepth;
-  pt.b = Section_Properties_At_X(pt.x).rd_Diameter;
+  pt.b = fn_Node_Section(k).rd_Diameter;
   pt.pm = fn_p_Multiplier(pt.x);
   pt.ym = fn_y_Multiplier(pt.x);
   pt.y_rel = pt.report ? 0.0 : std::fabs(pm.rd_Y(k) - pt.ys) / pt.ym;
   return !Error_Recorded();
+}
+
+Soil_Node_Values* fn_New_Soil_Values(const Py_Point& pt) {
+  if (pt.report) return nullptr;
+  Run_State& s = RS();
+  Soil_Node_Values& v = s.py.soil_node(pt.k);
+  v = Soil_Node_Values{};
+  v.i_Stamp = s.sol.cache.i_Generation + 1;
+  v.i_Layer = pt.L;
+  v.rd_Depth = pt.xv;
+  return &v;
 }
 
 double fn_Effective_Depth(const Py_Point& pt, Equivalent_Depth_Rule rule) {

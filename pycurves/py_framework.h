@@ -13,6 +13,9 @@
 #pragma once
 #include <string_view>
 
+#include "engine/run_state.h"
+#include "pycurves/py_state.h"
+
 namespace ormyx {
 
 using Py_Layer_Routine = void (*)(int L);
@@ -80,6 +83,19 @@ struct Py_Point {
 // Depth, diameter, multipliers, soil movement and relative deflection of
 // point k of layer L. False when an error is recorded.
 bool Py_Begin_Point(int L, int k, Py_Point& pt);
+
+// The depth-only soil values kept for node pt.k in this analysis when they
+// belong to its layer and depth; nullptr otherwise and in report mode.
+inline Soil_Node_Values* fn_Kept_Soil_Values(const Py_Point& pt) {
+  if (pt.report) return nullptr;
+  Run_State& s = RS();
+  Soil_Node_Values& v = s.py.soil_node(pt.k);
+  if (v.i_Stamp == s.sol.cache.i_Generation + 1 && v.i_Layer == pt.L && v.rd_Depth == pt.xv) return &v;
+  return nullptr;
+}
+// The entry of node pt.k made ready to receive its values (stamped for the
+// layer and depth, resistance cleared); nullptr in report mode.
+Soil_Node_Values* fn_New_Soil_Values(const Py_Point& pt);
 
 // When a model recomputes the equivalent depth of its layer.
 enum Equivalent_Depth_Rule { EQUIV_EVERY_PASS, EQUIV_ONCE_PER_RUN };

@@ -14,6 +14,29 @@ namespace ormyx {
 // Marker of an equivalent depth that has not been computed yet.
 inline constexpr double EQUIV_DEPTH_UNSET = -10000.0;
 
+// Soil values of a curve at one node that depend on its depth alone, kept
+// from pass to pass of an analysis: valid while i_Stamp equals the node
+// cache's generation + 1 and the layer and depth are those of the node. Each
+// model fills the values it reads.
+struct Soil_Node_Values {
+  int32_t i_Stamp = 0;
+  int32_t i_Layer = 0;
+  double rd_Depth = 0.0;             // vertical depth the values were taken at
+  double rd_c = 0.0;                 // cohesion
+  double rd_Gamma = 0.0;             // average effective unit weight from the surface
+  double rd_Epsilon50 = 0.0;         // profile epsilon-50 (0 or less: the default applies)
+  double rd_J = 0.0;                 // profile J
+  double rd_Phi = 0.0;               // friction angle (degrees)
+  int32_t b_AtInterface = 0;         // the depth lies at an inner profile point
+  // The ultimate resistance and its companions for effective depth rd_z,
+  // slope factor rd_F (1 without a slope) and width rd_b; valid when
+  // b_Resistance is set.
+  int32_t b_Resistance = 0;
+  double rd_z = 0.0, rd_F = 0.0, rd_b = 0.0;
+  double rd_Xr = 0.0, rd_pu_s = 0.0, rd_pu = 0.0, rd_pu_c = 0.0, rd_pu_cz = 0.0;
+  double rd_Esmax = 0.0, rd_yt = 0.0;
+};
+
 struct Py_State {
   Py_State() { rd_EquivDepthTop.fill(EQUIV_DEPTH_UNSET); }
 
@@ -50,6 +73,9 @@ struct Py_State {
 
   // J of the soft clay criteria without a J profile.
   double rd_J_SoftClay = 0.5;
+
+  // Depth-only soil values of the nodes (by node).
+  List<Soil_Node_Values, MAX_NODES> soil_node;
 };
 
 }  // namespace ormyx

@@ -88,6 +88,7 @@ void Restore_Node_Model() {
   pm.i_Number_of_Nodes = N + 1;
   for (int i = 1; i <= N + 1; ++i) pm.rd_X[i] = (i - 1) * pm.rd_h;
   pm.rd_X[N + 1] = pm.rd_PileLength;
+  Invalidate_Node_Cache();
   Assign_Points_To_Layers(N + 1);
 }
 

@@ -223,7 +223,7 @@ double fn_Sand_Equivalent_Depth(int L, double Ftot) {
   if (node < 1) return EQUIV_DEPTH_UNSET;
   const double xv = pm.rd_Depth(node);
   const double z0 = xv - s.prob.soil.rd_GroundSurfaceDepth;
-  const double b = Section_Properties_At_X(pm.rd_X(node)).rd_Diameter;
+  const double b = fn_Node_Section(node).rd_Diameter;
   const double phi = fn_Phi(xv) * PI / 180.0;
   if (Error_Recorded()) return 0.0;
   const double gamma = fn_Gamma_Average(xv);

@@ -194,21 +194,44 @@ void Py_Soft_Clay_Layer(int L, bool with_J) {
   Py_Point pt;
   Soft_Clay_Curve cv;
   cv.cyclic = s.prob.opt.b_CyclicLoading != L_FALSE;
+  const bool sloped = std::fabs(slope) > 1.0e-20;
   for (int k = py.i_FirstPoint; k <= py.i_LastPoint; ++k) {
     if (!Py_Begin_Point(L, k, pt)) return;
     const double b = pt.b;
-    cv.c = fn_c(pt.xv);
-    if (Error_Recorded()) return;
-    cv.gamma = fn_Gamma_Average(pt.xv);
-    if (Error_Recorded()) return;
-    double eps50 = fn_Epsilon50(pt.xv);
-    cv.J = with_J ? fn_J(pt.xv) : py.rd_J_SoftClay;
+    // The depth-only soil values of a node are looked up once per analysis.
+    Soil_Node_Values* nv = fn_Kept_Soil_Values(pt);
+    double eps50 = 0.0;
+    bool at_interface = false;
+    if (nv) {
+      cv.c = nv->rd_c;
+      cv.gamma = nv->rd_Gamma;
+      eps50 = nv->rd_Epsilon50;
+      cv.J = with_J ? nv->rd_J : py.rd_J_SoftClay;
+      at_interface = nv->b_AtInterface != 0;
+    } else {
+      cv.c = fn_c(pt.xv);
+      if (Error_Recorded()) return;
+      cv.gamma = fn_Gamma_Average(pt.xv);
+      if (Error_Recorded()) return;
+      eps50 = fn_Epsilon50(pt.xv);
+      const double Jp = with_J ? fn_J(pt.xv) : 0.0;
+      cv.J = with_J ? Jp : py.rd_J_SoftClay;
+      at_interface = fn_c_At_Interface(pt.xv);
+      nv = fn_New_Soil_Values(pt);
+      if (nv) {
+        nv->rd_c = cv.c;
+        nv->rd_Gamma = cv.gamma;
+        nv->rd_Epsilon50 = eps50;
+        nv->rd_J = Jp;
+        nv->b_AtInterface = at_interface ? L_TRUE : L_FALSE;
+      }
+    }
     cv.z = fn_Effective_Depth(pt, EQUIV_EVERY_PASS);
     if (Error_Recorded()) return;
     const double c = cv.c, gamma = cv.gamma, J = cv.J, z = cv.z;
 
     // Shear strength above 1250 lb/ft2 is unusual for soft clay.
-    if (!fn_c_At_Interface(pt.xv)) {
+    if (!at_interface) {
       if (iunits == US_UNITS && c > double(8.6805553f)) Log_Warning(-3041);
       if (iunits == SI_UNITS && c > double(59.850323f)) Log_Warning(-3042);
     }
@@ -225,17 +248,45 @@ void Py_Soft_Clay_Layer(int L, bool with_J) {
       Write_Cohesion_Error(with_J, pt, c);
       return;
     }
-    cv.Xr = 6.0 * b * c / (gamma * b + J * c);
-    if (!(cv.Xr >= 2.5 * b)) cv.Xr = 2.5 * b;
-    double Np = 3.0 + gamma * z / c + J * z / b;
-    cv.pu_s = c * b * Np;
-    cv.F = fn_Sloping_Ground_Factor(pt.y_sign);
-    if (std::fabs(slope) > 1.0e-20) Np *= cv.F;
-    cv.pu = (Np < 9.0) ? c * b * Np : 9.0 * c * b;
-    cv.pu_c = CYCLIC_PLATEAU * cv.pu;
-    cv.pu_cz = (z < cv.Xr) ? cv.pu_c * z / cv.Xr : cv.pu_c;
-    cv.Esmax = cv.pu * LIMIT_P_FACTOR / (cv.y50 * LIMIT_Y_FACTOR);
-    cv.yt = SMALL_Y_FACTOR * cv.y50;
+    // The slope factor depends on the sign of the deflection; without a
+    // slope it is 1 and only the report shows it.
+    cv.F = (pt.report || sloped) ? fn_Sloping_Ground_Factor(pt.y_sign) : 1.0;
+    const double Fk = sloped ? cv.F : 1.0;
+    if (nv && nv->b_Resistance != 0 && nv->rd_z == z && nv->rd_F == Fk && nv->rd_b == b) {
+      cv.Xr = nv->rd_Xr;
+      cv.pu_s = nv->rd_pu_s;
+      cv.pu = nv->rd_pu;
+      cv.pu_c = nv->rd_pu_c;
+      cv.pu_cz = nv->rd_pu_cz;
+      cv.Esmax = nv->rd_Esmax;
+      cv.yt = nv->rd_yt;
+    } else {
+      cv.Xr = 6.0 * b * c / (gamma * b + J * c);
+      if (!(cv.Xr >= 2.5 * b)) cv.Xr = 2.5 * b;
+      double Np = 3.0 + gamma * z / c + J * z / b;
+      cv.pu_s = c * b * Np;
+      if (sloped) Np *= cv.F;
+      cv.pu = (Np < 9.0) ? c * b * Np : 9.0 * c * b;
+      cv.pu_c = CYCLIC_PLATEAU * cv.pu;
+      cv.pu_cz = (z < cv.Xr) ? cv.pu_c * z / cv.Xr : cv.pu_c;
+      cv.Esmax = cv.pu * LIMIT_P_FACTOR / (cv.y50 * LIMIT_Y_FACTOR);
+      cv.yt = SMALL_Y_FACTOR * cv.y50;
+      // The ultimate resistance of a node depends on its depth alone while
+      // its effective depth and slope factor stay.
+      if (nv) {
+        nv->b_Resistance = L_TRUE;
+        nv->rd_z = z;
+        nv->rd_F = Fk;
+        nv->rd_b = b;
+        nv->rd_Xr = cv.Xr;
+        nv->rd_pu_s = cv.pu_s;
+        nv->rd_pu = cv.pu;
+        nv->rd_pu_c = cv.pu_c;
+        nv->rd_pu_cz = cv.pu_cz;
+        nv->rd_Esmax = cv.Esmax;
+        nv->rd_yt = cv.yt;
+      }
+    }
 
     if (pt.report) {
       Report_Soft_Clay_Curve(pt, cv, with_J);

@@ -160,8 +160,8 @@ void Write_Missing_Value_Error(bool water, const char* what, const Py_Point& pt)
 
 // Strength outside the usual range of a stiff clay (500 to 8000 lb/ft2),
 // tested away from layer interfaces; first the US warnings, then the SI ones.
-void Check_Strength(double c, double xv, int iunits, bool water, int first_warning) {
-  if (fn_c_At_Interface(xv)) return;
+void Check_Strength(double c, bool at_interface, int iunits, bool water, int first_warning) {
+  if (at_interface) return;
   if (iunits == US_UNITS) {
     if (c < double(3.4722223f)) Log_Warning(-first_warning);
     if (c > double(55.555557f)) Log_Warning(-(first_warning + 1));
@@ -193,11 +193,28 @@ struct Stiff_Clay_Soil {
 // point pt; the zero-cohesion error below the layer's first point and the
 // strength warnings (numbers from first_warning). False on an error.
 bool Read_Stiff_Clay_Point(const Py_Point& pt, bool water, int first_warning, Stiff_Clay_Soil& sv) {
-  const double c = fn_c(pt.xv);
-  if (Error_Recorded()) return false;
-  sv.gamma = fn_Gamma_Average(pt.xv);
-  if (Error_Recorded()) return false;
-  sv.eps50 = fn_Epsilon50(pt.xv);
+  // The depth-only values of a node are looked up once per analysis.
+  double c = 0.0;
+  bool at_interface = false;
+  if (const Soil_Node_Values* nv = fn_Kept_Soil_Values(pt)) {
+    c = nv->rd_c;
+    sv.gamma = nv->rd_Gamma;
+    sv.eps50 = nv->rd_Epsilon50;
+    at_interface = nv->b_AtInterface != 0;
+  } else {
+    c = fn_c(pt.xv);
+    if (Error_Recorded()) return false;
+    sv.gamma = fn_Gamma_Average(pt.xv);
+    if (Error_Recorded()) return false;
+    sv.eps50 = fn_Epsilon50(pt.xv);
+    at_interface = fn_c_At_Interface(pt.xv);
+    if (Soil_Node_Values* v = fn_New_Soil_Values(pt)) {
+      v->rd_c = c;
+      v->rd_Gamma = sv.gamma;
+      v->rd_Epsilon50 = sv.eps50;
+      v->b_AtInterface = at_interface ? L_TRUE : L_FALSE;
+    }
+  }
   sv.z = fn_Effective_Depth(pt, EQUIV_EVERY_PASS);
   if (Error_Recorded()) return false;
   sv.c = c;
@@ -205,7 +222,7 @@ bool Read_Stiff_Clay_Point(const Py_Point& pt, bool water, int first_warning, St
     Write_Zero_Cohesion_Error(water, {});
     return false;
   }
-  Check_Strength(c, pt.xv, RS().prob.opt.IUNITS, water, first_warning);
+  Check_Strength(c, at_interface, RS().prob.opt.IUNITS, water, first_warning);
   return true;
 }
 

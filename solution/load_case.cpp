@@ -325,7 +325,7 @@ void Update_EI_From_Moment(int t, double P) {
       const MEI_Entry& e = st.sol.mei.entry(s, t);
       const double first = e.i_Number_of_Points >= 1 ? e.rd_Moment[1] : 0.0;
       const double Mref = std::fmax(first, std::fabs(moment));
-      const double EIe = Section_Properties_At_X(pm.rd_X[k]).rd_EI;
+      const double EIe = fn_Node_Section(k).rd_EI;
       const double phi =
           k < n ? (pm.rd_Y[k + 1] - 2.0 * pm.rd_Y[k] + pm.rd_Y[k - 1]) / (pm.rd_h * pm.rd_h) : 0.0;
       bool plastic = Mp <= Mref;
@@ -378,6 +378,7 @@ void Analyse_Case(int c, Case_Mode mode) {
   // the shortened pile, and its warnings count for the case it studies.
   if (mode != CASE_LENGTH_STUDY) Build_Nodes();
   if (Error_Recorded()) return;
+  Invalidate_Node_Cache();
   const int n = pm.i_Number_of_Nodes;
   if (reported) Write_Line(CH_MESSAGE, "Computing lateral response of pile for load number " + fmt::I0(c));
   if (mode != CASE_LENGTH_STUDY) Reset_Warning_Counters();

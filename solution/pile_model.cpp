@@ -52,6 +52,7 @@ void Build_Initial_Nodes() {
   pm.rd_h = length / N;
   for (int k = 1; k <= pm.i_Number_of_Nodes; ++k) pm.rd_X[k] = (k - 1) * pm.rd_h;
   if (pm.rd_X[pm.i_Number_of_Nodes] != length) pm.rd_X[pm.i_Number_of_Nodes] = length;
+  Invalidate_Node_Cache();
 }
 
 void Build_Nodes() {
@@ -71,13 +72,14 @@ void Build_Nodes_For_Length(double length) {
   pm.rd_h = pm.rd_PileLength / N;
   const double cb = std::cos(s.prob.load.rd_BatterAngle);
   const bool lrfd = s.prob.opt.b_UseLRFD != L_FALSE;
+  Invalidate_Node_Cache();
   for (int k = 1; k <= n; ++k) {
     // The tip lies at the pile length exactly, also for its load and depth.
     const double x = (k == n) ? pm.rd_PileLength : (k - 1) * pm.rd_h;
     pm.rd_X[k] = x;
     pm.rd_Depth[k] = x * cb;
     if (!lrfd) pm.rd_SoilForce[k] = fn_Distributed_Load(x);
-    pm.rd_EI[k] = Section_Properties_At_X(x).rd_EI;
+    pm.rd_EI[k] = fn_Node_Section_Slow(k).rd_EI;
     pm.rd_Hinge[k] = 0.0;
   }
 
@@ -146,6 +148,16 @@ Section_Properties Section_Properties_At_X(double x) {
   }
   take(P);
   return r;
+}
+
+const Section_Properties& fn_Node_Section_Slow(int k) {
+  Solution_State& sol = RS().sol;
+  Node_Property_Cache& c = sol.cache;
+  const double x = sol.pile.rd_X[k];
+  c.section[k] = Section_Properties_At_X(x);
+  c.rd_SectionX[k] = x;
+  c.i_SectionStamp[k] = c.i_Generation + 1;
+  return c.section[k];
 }
 
 double MEI_EI_At_Node(int k, int s, int t, double moment) {

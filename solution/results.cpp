@@ -119,7 +119,7 @@ void Compute_Node_Results(int k) {
   if (std::isnan(p) && y[k] == 0.0) p = 0.0;
   r.rd_SoilReaction[k] = p;
 
-  const Section_Properties sp = Section_Properties_At_X(pm.rd_X[k]);
+  const Section_Properties& sp = fn_Node_Section(k);
   double cdist = sp.rd_Diameter / 2.0;
   const Section_Records& sr = st.prob.sec;
   if (sec >= 1 && sec <= sr.i_Number_of_Sections) {

@@ -64,6 +64,17 @@ struct Section_Properties {
   double rd_EI = 0.0;                // bending stiffness (the product E I interpolated)
 };
 
+// Values of every node that depend on its position alone, kept from pass to
+// pass of an analysis. An entry is valid while its stamp equals
+// i_Generation + 1 and its key equals the node's current distance or depth;
+// i_Generation is raised whenever the nodes or the analysis change.
+struct Node_Property_Cache {
+  int32_t i_Generation = 0;
+  Node_Int_Array i_SectionStamp;
+  Node_Array rd_SectionX;            // distance the section entry was taken at
+  Fixed_Array<Section_Properties, NODE_LO, NODE_HI> section;
+};
+
 // Working arrays and results of the finite-difference beam-column solver.
 struct Solver_State {
   // Recursion y_k = B_k y_(k-1) - C_k y_(k-2) + D_k + E_k from the tip upward.
@@ -195,6 +206,7 @@ struct Solution_State {
   int32_t b_StiffnessMatrixRun = 0;  // L_TRUE while the stiffness matrix repeats the analysis
   int32_t i_PrintPYCurvesRequested = 0;  // the user-depth p-y request saved before the cases
   Length_Study_State study;          // deflection-length study
+  Node_Property_Cache cache;         // per-node values kept within an analysis
 };
 
 }  // namespace ormyx

@@ -264,4 +264,45 @@ TEST(MEI_Lookup, FirstPointInterpolationAndBeyondTheTable) {
   EXPECT_DOUBLE_EQ(MEI_EI_At_Node(5, 2, 1, 15.0), 123.0);
 }
 
+// Whatever the order in which a node meets its curvatures, each must land in
+// the first interval p0 < phi <= p1 of the table. Tables: M = 10 p,
+// curvature 0.1 p^2 (rising strictly, 8 points); and one whose curvature
+// repeats (0.1, 0.4, 0.4, 3.0), where the first such interval counts.
+TEST(MEI_Lookup, EveryOrderOfCurvaturesFindsTheIntervalOfTheTable) {
+  Build(30.0, 30);  // h = 1
+  MEI_Table& t = RS().sol.mei;
+  for (int p = 1; p <= 8; ++p) Add_MEI_Point(t, 1, 1, 10.0 * p, 1.0, 0.1 * p * p);
+  const double flat_m[] = {10.0, 20.0, 25.0, 30.0}, flat_phi[] = {0.1, 0.4, 0.4, 3.0};
+  for (int p = 0; p < 4; ++p) Add_MEI_Point(t, 1, 2, flat_m[p], 1.0, flat_phi[p]);
+  Pile_Model& pm = RS().sol.pile;
+  // EI from the table's definition: the first interval holding phi, the
+  // moment linear in it, divided by phi.
+  auto expected = [&](int entry, double phi) {
+    const MEI_Entry& e = t.entry(1, entry);
+    for (int p = 1; p < e.i_Number_of_Points; ++p)
+      if (e.rd_Curvature[p] < phi && phi <= e.rd_Curvature[p + 1])
+        return (e.rd_Moment[p] + (e.rd_Moment[p + 1] - e.rd_Moment[p]) * (phi - e.rd_Curvature[p]) /
+                                     (e.rd_Curvature[p + 1] - e.rd_Curvature[p])) / phi;
+    return -1.0;
+  };
+  const double rising[] = {6.3, 0.15, 6.4, 2.5, 2.5, 0.9, 0.4, 0.41, 1.6, 3.6, 0.100001, 4.9, 0.2};
+  const double flat[] = {2.0, 0.4, 0.3, 1.0, 0.4, 2.9, 0.15};
+  for (int node : {5, 6}) {
+    for (double phi : rising) {
+      pm.rd_Y[node - 1] = pm.rd_Y[node] = 0.0;
+      pm.rd_Y[node + 1] = phi;
+      EXPECT_EQ(MEI_EI_At_Node(node, 1, 1, 1.0e6), expected(1, phi)) << "node " << node << ", phi " << phi;
+    }
+    for (double phi : flat) {
+      pm.rd_Y[node - 1] = pm.rd_Y[node] = 0.0;
+      pm.rd_Y[node + 1] = phi;
+      EXPECT_EQ(MEI_EI_At_Node(node, 1, 2, 1.0e6), expected(2, phi)) << "node " << node << ", phi " << phi;
+    }
+  }
+  // phi = 0.4 lies at the top of the first interval of the repeating table:
+  // M = 20 (worked by hand).
+  pm.rd_Y[6] = 0.4;
+  EXPECT_DOUBLE_EQ(MEI_EI_At_Node(5, 1, 2, 1.0e6), 20.0 / 0.4);
+}
+
 }  // namespace

@@ -155,6 +155,33 @@ TEST_F(Soft_Clay_Layer, SlopingGroundReducesNpBySignOfDeflection) {
   EXPECT_NEAR(Es(51), 540.0 / 0.6, 1e-6);
 }
 
+// The layer pass keeps the soil values of each node within an analysis. A
+// pile whose nodes are built again for another length (as the deflection-
+// length study does) must get the moduli of a fresh run at that length, in
+// both layers (the second one with its equivalent depth) and for either J.
+TEST(Soft_Clay, NodesBuiltForAnotherLengthGetTheModuliOfAFreshRun) {
+  for (int code : {SOIL_SOFT_CLAY, SOIL_SOFT_CLAY_J}) {
+    auto layers = [&](double length) {
+      Setup_Pile(US_UNITS, length, 100, 24.0);
+      Add_Layer(code, 0.0, 240.0, Clay(0.03, 3.0, 0.02, 0.5), Clay(0.032, 5.0, 0.01, 0.25));
+      Add_Layer(code, 240.0, 1200.0, Clay(0.035, 6.0, 0.0, 0.5), Clay(0.04, 12.0, 0.005, 0.5));
+      Assign_Layers();
+    };
+    layers(900.0);
+    Pass_At(0.05);
+    ASSERT_FALSE(Error_Recorded());
+    double fresh[102];
+    for (int k = 1; k <= 101; ++k) fresh[k] = RS().sol.pile.rd_SoilModulus[k];
+
+    layers(1200.0);
+    Pass_At(0.05);
+    Build_Nodes_For_Length(900.0);
+    Pass_At(0.05);
+    ASSERT_FALSE(Error_Recorded());
+    for (int k = 1; k <= 101; ++k) EXPECT_EQ(RS().sol.pile.rd_SoilModulus[k], fresh[k]) << code << " node " << k;
+  }
+}
+
 TEST(Soft_Clay, DefaultEpsilon50DependsOnStrengthAndUnits) {
   struct Case {
     int units;
