@@ -3,8 +3,13 @@
 // stiffness, run-message letters, nominal moment capacity, the point tables
 // of the report, the moment-EI entries, the moment-curvature files and the
 // plot records.
+#include <atomic>
 #include <cmath>
+#include <cstdlib>
+#include <exception>
+#include <memory>
 #include <string>
+#include <thread>
 
 #include "engine/format.h"
 #include "engine/messages.h"
@@ -28,12 +33,23 @@ constexpr double STEP_US = 1.25e-6;                // rad/in
 constexpr double STEP_SI = 4.921259901994065e-5;   // rad/m
 constexpr double INCH_SI = double(0.0254f);
 
-bool Is_Pipe() { return RS().sec.EI.i_AnalysisShape == SHAPE_STEEL_PIPE; }
-bool Is_Prestressed() { return RS().sec.EI.i_MaterialKind >= 3; }
+// Sections with fewer thrusts are analysed on one thread: starting a second
+// one costs about as much as a thrust.
+constexpr int MIN_THREADED_THRUSTS = 4;
+
+// What the compute phase of a thrust leaves for the write phase: whether its
+// neutral axes were all found, and the warnings it raised, in their order.
+struct Thrust_Result {
+  bool b_Solved = true;
+  bool b_Warning_306 = false;  // the last moment is negative
+  bool b_Warning_355 = false;  // Mn taken before the compressive strain 0.003
+};
+
+bool Is_Pipe(const EI_Vars& EI) { return EI.i_AnalysisShape == SHAPE_STEEL_PIPE; }
+bool Is_Prestressed(const EI_Vars& EI) { return EI.i_MaterialKind >= 3; }
 
 // Steel pipe: the step follows the first-yield strain under the thrust.
-double fn_Pipe_Curvature_Step(double P) {
-  const EI_Vars& EI = RS().sec.EI;
+double fn_Pipe_Curvature_Step(const EI_Vars& EI, double P) {
   const double A = EI.rd_PipeArea, E = EI.rd_CasingE, Dp = EI.rd_CasingDiameter;
   if (!(A > 0.0) || !(E > 0.0) || !(Dp > 0.0)) return 0.0;
   return (PIPE_FIRST_YIELD * EI.rd_CasingFy / E - P / (A * E)) / (Dp / 2.0) / 80.0;
@@ -61,8 +77,7 @@ double fn_Largest_Magnitude(const Slice_Array& stress, const Slice_Array& area, 
 
 // Results of the point just solved: the slice state left by the last force
 // evaluation of the neutral-axis search.
-void Record_Point(Moment_Curvature_Point& pt, const Moment_Curvature_Point* previous) {
-  const EI_Vars& EI = RS().sec.EI;
+void Record_Point(const EI_Vars& EI, Moment_Curvature_Point& pt, const Moment_Curvature_Point* previous) {
   const double phi = EI.rd_Curvature, dn = EI.rd_NeutralAxisDepth, h = EI.rd_SectionDepth;
   const int32_t shape = EI.i_AnalysisShape;
   pt.rd_Curvature = phi;
@@ -112,14 +127,13 @@ void Record_Point(Moment_Curvature_Point& pt, const Moment_Curvature_Point* prev
 }
 
 // True when the point ends the relation of its thrust.
-bool fn_Last_Point(const Moment_Curvature_Point& pt, double P) {
-  const EI_Vars& EI = RS().sec.EI;
-  if (Is_Pipe()) {
+bool fn_Last_Point(const EI_Vars& EI, const Moment_Curvature_Point& pt, double P) {
+  if (Is_Pipe(EI)) {
     const double A = EI.rd_PipeArea, E = EI.rd_CasingE;
     const double limit = 5.0 * EI.rd_CasingFy / E - P / (A * E);
     if (limit <= std::fmax(std::fabs(pt.rd_CompStrain), std::fabs(pt.rd_TensStrain))) return true;
   } else {
-    if (Is_Prestressed() && pt.rd_NeutralAxisDepth < ZONE_FRACTION * EI.rd_SectionDepth) return true;
+    if (Is_Prestressed(EI) && pt.rd_NeutralAxisDepth < ZONE_FRACTION * EI.rd_SectionDepth) return true;
     if (pt.rd_CompStrain >= EPS_CRUSH) return true;
   }
   return pt.rd_Moment <= 0.0;
@@ -127,8 +141,10 @@ bool fn_Last_Point(const Moment_Curvature_Point& pt, double P) {
 
 // Nominal moment capacity of thrust t: at the compressive strain 0.003,
 // or the largest developed moment when the section fails before it.
-void Nominal_Moment_Capacity(int t, double P) {
-  Moment_Curvature_State& mc = MC_State();
+// Warning 355 (the section fails before that strain under a compressive
+// thrust) is left in the thrust's result for the write phase.
+void Nominal_Moment_Capacity(const EI_Vars& EI, Moment_Curvature_State& mc, int t, double P,
+                             Thrust_Result& result) {
   const int K = mc.i_Number_of_Points[t];
   auto pt = [&](int p) -> const Moment_Curvature_Point& { return mc.point(t, p); };
   double Mn = 0.0, strain = 0.0;
@@ -137,7 +153,7 @@ void Nominal_Moment_Capacity(int t, double P) {
     mc.rd_StrainAtMn[t] = 0.0;
     return;
   }
-  if (Is_Pipe()) {
+  if (Is_Pipe(EI)) {
     Mn = pt(K).rd_Moment;
     strain = pt(K).rd_CompStrain;
   } else {
@@ -156,7 +172,7 @@ void Nominal_Moment_Capacity(int t, double P) {
     } else {
       Mn = pt(m).rd_Moment;
       strain = pt(m).rd_CompStrain;
-      if (P > 0.0) Log_Warning(-355);
+      if (P > 0.0) result.b_Warning_355 = true;
     }
   }
   mc.rd_Mn[t] = Mn;
@@ -230,12 +246,11 @@ void Store_Section_Tables(int s) {
   }
 }
 
-// Points of thrust t until a stopping rule ends them. False when the neutral
-// axis was not found (runtime error 16 recorded).
-bool Compute_Thrust_Points(int t, double P) {
-  Moment_Curvature_State& mc = MC_State();
-  EI_Vars& EI = RS().sec.EI;
-  const double D = Is_Pipe() ? fn_Pipe_Curvature_Step(P) : fn_Base_Curvature_Step(EI.rd_D, EI.i_Units);
+// Points of thrust t until a stopping rule ends them, on the working section
+// EI. False when the neutral axis was not found.
+bool Compute_Thrust_Points(EI_Vars& EI, const Slice_Kernel& K, Moment_Curvature_State& mc, int t,
+                           double P, Thrust_Result& result) {
+  const double D = Is_Pipe(EI) ? fn_Pipe_Curvature_Step(EI, P) : fn_Base_Curvature_Step(EI.rd_D, EI.i_Units);
   mc.rd_CurvatureStep[t] = D;
   mc.i_Number_of_Points[t] = 0;
   if (!(D > 0.0)) return true;
@@ -250,16 +265,131 @@ bool Compute_Thrust_Points(int t, double P) {
       phi += step;
     }
     EI.rd_Curvature = phi;
-    if (!Find_Neutral_Axis()) return false;
+    if (!Find_Neutral_Axis(EI, K)) return false;
     Moment_Curvature_Point& pt = mc.point(t, p);
-    Record_Point(pt, p > 1 ? &mc.point(t, p - 1) : nullptr);
+    Record_Point(EI, pt, p > 1 ? &mc.point(t, p - 1) : nullptr);
     mc.i_Number_of_Points[t] = p;
-    if (fn_Last_Point(pt, P)) {
-      if (pt.rd_Moment < 0.0) Log_Warning(-306);
+    if (fn_Last_Point(EI, pt, P)) {
+      if (pt.rd_Moment < 0.0) result.b_Warning_306 = true;
       break;
     }
   }
   return true;
+}
+
+// The compute phase of one thrust: its points and nominal capacity, from a
+// fresh copy of the section (every thrust starts from the section as set up,
+// whatever thrust was analysed before).
+void Compute_Thrust(const EI_Vars& section, const Slice_Kernel& K, Moment_Curvature_State& mc, int t,
+                    EI_Vars& EI, Thrust_Result& result) {
+  result = Thrust_Result();
+  EI = section;
+  const double P = mc.rd_Thrust[t];
+  Begin_Thrust_State(EI, P);
+  result.b_Solved = Compute_Thrust_Points(EI, K, mc, t, P, result);
+  Nominal_Moment_Capacity(EI, mc, t, P, result);
+}
+
+// Shared work of the compute phase: the thrusts are handed out one at a time;
+// a thrust without a neutral axis ends the work after it.
+struct Thrust_Work {
+  const EI_Vars* section = nullptr;  // read only during the phase
+  const Slice_Kernel* kernel = nullptr;
+  Moment_Curvature_State* mc = nullptr;
+  List<Thrust_Result, MC_MAX_THRUSTS>* results = nullptr;
+  int m = 0;
+  std::atomic<int> next{0};
+  std::atomic<int> stop{0};  // the thrust the phase ends with: m or the first failure
+};
+
+// One worker of the compute phase. It keeps the working section of the
+// thrust the phase ends with (the section the run carries on with) if that
+// thrust fell to it.
+void Compute_Thrusts(Thrust_Work& w, EI_Vars& work, EI_Vars& kept, int& kept_t) {
+  for (;;) {
+    const int t = w.next.fetch_add(1) + 1;
+    if (t > w.m || t > w.stop.load()) return;
+    Thrust_Result& r = (*w.results)[t];
+    Compute_Thrust(*w.section, *w.kernel, *w.mc, t, work, r);
+    if (!r.b_Solved) {
+      int s = w.stop.load();
+      while (t < s && !w.stop.compare_exchange_weak(s, t)) {
+      }
+    }
+    if ((!r.b_Solved || t == w.m) && t < kept_t) {
+      kept = work;
+      kept_t = t;
+    }
+  }
+}
+
+int g_Section_Threads = 0;  // 0: by the size of the work; 1: one thread; 2: two
+
+// Threads of the compute phase of a section with m thrusts.
+int fn_Section_Threads(int m) {
+  int n = g_Section_Threads;
+  if (n == 0) {
+    const char* env = std::getenv("ORMYX_SECTION_THREADS");
+    if (env && env[0] == '1' && env[1] == '\0') n = 1;
+  }
+  if (n != 0) return n;
+  static const unsigned cpus = std::thread::hardware_concurrency();
+  return m >= MIN_THREADED_THRUSTS && cpus >= 2 ? 2 : 1;
+}
+
+// The compute phase of every thrust of the section, on one thread or two.
+// Returns the thrust the phase ended with (m, or the first without a neutral
+// axis) and leaves the run's working section as that thrust left it.
+int Compute_All_Thrusts(List<Thrust_Result, MC_MAX_THRUSTS>& results) {
+  EI_Vars& section = RS().sec.EI;
+  Moment_Curvature_State& mc = MC_State();
+  const int m = mc.i_Number_of_Thrusts;
+  if (m < 1) return 0;
+  Slice_Kernel K;
+  Build_Slice_Kernel(section, K);
+  Thrust_Work w;
+  w.section = &section;
+  w.kernel = &K;
+  w.mc = &mc;
+  w.results = &results;
+  w.m = m;
+  w.stop = m;
+  // Working sections: each worker's own, and the one kept by each.
+  std::unique_ptr<EI_Vars[]> sections(new EI_Vars[4]);
+  int kept_t[2] = {m + 1, m + 1};
+  std::thread helper;
+  std::exception_ptr fault;
+  if (fn_Section_Threads(m) == 2) {
+    try {
+      helper = std::thread([&] {
+        try {
+          Compute_Thrusts(w, sections[2], sections[3], kept_t[1]);
+        } catch (...) {
+          fault = std::current_exception();
+          w.stop = 0;
+        }
+      });
+    } catch (...) {
+      // no second thread to be had: the main thread does all the work
+    }
+  }
+  if (!helper.joinable()) {
+    Compute_Thrusts(w, sections[0], sections[1], kept_t[0]);
+  } else {
+    std::exception_ptr own;
+    try {
+      Compute_Thrusts(w, sections[0], sections[1], kept_t[0]);
+    } catch (...) {
+      own = std::current_exception();
+      w.stop = 0;
+    }
+    helper.join();
+    if (own) std::rethrow_exception(own);
+    if (fault) std::rethrow_exception(fault);
+  }
+  const int last = w.stop.load();
+  section = kept_t[0] == last ? sections[1] : sections[3];
+  return last;
 }
 
 // Thrust of a value of the run's thrust list in section units (generic
@@ -395,24 +525,24 @@ void Compute_Moment_Curvature() {
 
   Initialize_EI_Vars(0.0, 0.0, L_FALSE, EI.i_ConcreteModel, EI.i_CoreConcreteModel);
   if (Error_Recorded()) return;
-  if (!Is_Pipe()) Write_Concrete_Properties();
+  if (!Is_Pipe(EI)) Write_Concrete_Properties();
   if (!Select_Thrust_Values()) return;
   Write_Run_Message_Definitions();
 
-  const int m = mc.i_Number_of_Thrusts;
-  for (int t = 1; t <= m; ++t) {
-    const double P = mc.rd_Thrust[t];
-    if (t > 1 && P != mc.rd_Thrust[t - 1]) {
-      Initialize_EI_Vars(0.0, 0.0, L_FALSE, EI.i_ConcreteModel, EI.i_CoreConcreteModel);
-      if (Error_Recorded()) return;
-    }
-    Begin_Thrust_State(P);
-    Write_Point_Table_Heading(P);
-    const bool solved = Compute_Thrust_Points(t, P);
-    Nominal_Moment_Capacity(t, P);
+  // Compute phase: the relation of every thrust into its own slots.
+  List<Thrust_Result, MC_MAX_THRUSTS> results;
+  const int last = Compute_All_Thrusts(results);
+
+  // Write phase: the point tables, warnings and errors in thrust order.
+  for (int t = 1; t <= last; ++t) {
+    const Thrust_Result& r = results[t];
+    Write_Point_Table_Heading(mc.rd_Thrust[t]);
+    if (!r.b_Solved) Report_Neutral_Axis_Not_Found();
+    if (r.b_Warning_306) Log_Warning(-306);
+    if (r.b_Warning_355) Log_Warning(-355);
     Write_Point_Table_Rows(t);
-    if (!solved) return;
-    if (!Is_Pipe() && mc.i_Number_of_Points[t] >= MC_MAX_POINTS) {
+    if (!r.b_Solved) return;
+    if (!Is_Pipe(EI) && mc.i_Number_of_Points[t] >= MC_MAX_POINTS) {
       Write_Line(CH_REPORT);
       Write_Line(CH_REPORT, "Warning: " + fmt::I0(MC_MAX_POINTS) +
                                 " values were calculated for moment-curvature.");
@@ -429,5 +559,7 @@ void Compute_Moment_Curvature() {
   Store_Section_Tables(s);
   Write_Capacity_Summary();
 }
+
+void Set_Section_Threads(int n) { g_Section_Threads = n >= 0 && n <= 2 ? n : 0; }
 
 }  // namespace ormyx

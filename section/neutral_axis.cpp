@@ -10,8 +10,7 @@
 
 namespace ormyx {
 
-void Begin_Thrust_State(double rd_Thrust) {
-  EI_Vars& EI = RS().sec.EI;
+void Begin_Thrust_State(EI_Vars& EI, double rd_Thrust) {
   EI.rd_Thrust = rd_Thrust;
   EI.b_Yielded = L_FALSE;
   EI.rd_PrestrainSteel = EI.rd_PrestrainSteelInitial;
@@ -29,8 +28,7 @@ void Begin_Thrust_State(double rd_Thrust) {
 // Each component fills its slice stresses, returns its force and adds its
 // moment about mid-depth to rd_Moment.
 
-double Compute_Concrete_Force() {
-  EI_Vars& EI = RS().sec.EI;
+double Compute_Concrete_Force(EI_Vars& EI) {
   if (EI.i_ConcreteModel != CONCRETE_BUILT_IN) {
     EI.b_Cracked = EI.b_CrackedAtStart;
     return 0.0;
@@ -52,8 +50,7 @@ double Compute_Concrete_Force() {
   return force;
 }
 
-double Compute_Rebar_Force() {
-  EI_Vars& EI = RS().sec.EI;
+double Compute_Rebar_Force(EI_Vars& EI) {
   const double h = EI.rd_SectionDepth;
   double force = 0.0, moment = 0.0;
   if (EI.i_MaterialKind == MATERIAL_REINFORCED) {
@@ -79,8 +76,7 @@ double Compute_Rebar_Force() {
   return force;
 }
 
-double Compute_Casing_Force() {
-  EI_Vars& EI = RS().sec.EI;
+double Compute_Casing_Force(EI_Vars& EI) {
   if (!(EI.rd_CasingThickness > 0.0)) return 0.0;
   const double h = EI.rd_SectionDepth;
   double force = 0.0, moment = 0.0;
@@ -98,8 +94,7 @@ double Compute_Casing_Force() {
   return force;
 }
 
-double Compute_Core_Force() {
-  EI_Vars& EI = RS().sec.EI;
+double Compute_Core_Force(EI_Vars& EI) {
   if (!(EI.rd_CoreThickness > 0.0) || EI.i_CoreTopSlice < 1) return 0.0;
   const double h = EI.rd_SectionDepth;
   double force = 0.0, moment = 0.0;
@@ -118,8 +113,7 @@ double Compute_Core_Force() {
 
 // The filling follows the law of the outer concrete at the same strains, so
 // it carries the stresses the outer concrete evaluation left in its slices.
-double Compute_Concrete_Force_Inside_Core() {
-  EI_Vars& EI = RS().sec.EI;
+double Compute_Concrete_Force_Inside_Core(EI_Vars& EI) {
   if (EI.i_AnalysisShape != SHAPE_CIRCLE_CASING_CORE || EI.b_FillCoreWithConcrete == L_FALSE ||
       EI.i_CoreConcreteModel != CONCRETE_BUILT_IN || EI.i_ConcreteModel != CONCRETE_BUILT_IN)
     return 0.0;
@@ -134,8 +128,7 @@ double Compute_Concrete_Force_Inside_Core() {
   return force;
 }
 
-double Compute_Axial_Thrust_Force(double rd_dn) {
-  EI_Vars& EI = RS().sec.EI;
+double Compute_Axial_Thrust_Force(EI_Vars& EI, double rd_dn) {
   EI.rd_TrialDepth = rd_dn;
   const double phi = EI.rd_Curvature;
   for (int32_t i = 1; i <= NUM_SLICES; ++i) EI.rd_SliceStrain[i] = (rd_dn - EI.rd_SliceDepth[i]) * phi;
@@ -145,15 +138,15 @@ double Compute_Axial_Thrust_Force(double rd_dn) {
   const int32_t shape = EI.i_AnalysisShape;
   if (shape == SHAPE_STEEL_PIPE) {
     EI.b_Cracked = EI.b_CrackedAtStart;
-    EI.rd_ForceCasing = Compute_Casing_Force();
+    EI.rd_ForceCasing = Compute_Casing_Force(EI);
   } else {
-    EI.rd_ForceConcrete = Compute_Concrete_Force();
+    EI.rd_ForceConcrete = Compute_Concrete_Force(EI);
     if (shape == SHAPE_CIRCLE_CASING || shape == SHAPE_CIRCLE_CASING_CORE)
-      EI.rd_ForceCasing = Compute_Casing_Force();
-    EI.rd_ForceBars = Compute_Rebar_Force();
+      EI.rd_ForceCasing = Compute_Casing_Force(EI);
+    EI.rd_ForceBars = Compute_Rebar_Force(EI);
     if (shape == SHAPE_CIRCLE_CASING_CORE) {
-      EI.rd_ForceCore = Compute_Core_Force();
-      EI.rd_ForceCoreConcrete = Compute_Concrete_Force_Inside_Core();
+      EI.rd_ForceCore = Compute_Core_Force(EI);
+      EI.rd_ForceCoreConcrete = Compute_Concrete_Force_Inside_Core(EI);
     }
   }
   EI.rd_AxialForce = EI.rd_ForceConcrete + EI.rd_ForceCasing + EI.rd_ForceBars + EI.rd_ForceCore +
@@ -161,8 +154,142 @@ double Compute_Axial_Thrust_Force(double rd_dn) {
   return EI.rd_AxialForce;
 }
 
-bool Find_Neutral_Axis() {
-  EI_Vars& EI = RS().sec.EI;
+// ---- The neutral-axis search ------------------------------------------------
+
+void Build_Slice_Kernel(const EI_Vars& EI, Slice_Kernel& K) {
+  K.i_BarSlices = 0;
+  K.i_CasingSlices = 0;
+  K.i_ShallowSlice = 1;
+  K.i_DeepSlice = 1;
+  for (int32_t i = 1; i <= NUM_SLICES; ++i) {
+    const double d = EI.rd_SliceDepth[i];
+    if (d < EI.rd_SliceDepth[K.i_ShallowSlice]) K.i_ShallowSlice = i;
+    if (d > EI.rd_SliceDepth[K.i_DeepSlice]) K.i_DeepSlice = i;
+    if (EI.rd_SliceAreaBars[i] != 0.0) {
+      ++K.i_BarSlices;
+      K.rd_BarDepth[K.i_BarSlices] = d;
+      K.rd_BarArea[K.i_BarSlices] = EI.rd_SliceAreaBars[i];
+    }
+    if (EI.rd_SliceAreaCasing[i] != 0.0) {
+      ++K.i_CasingSlices;
+      K.rd_CasingDepth[K.i_CasingSlices] = d;
+      K.rd_CasingArea[K.i_CasingSlices] = EI.rd_SliceAreaCasing[i];
+    }
+  }
+  // A section with a core sums the filling over the outer concrete's slice
+  // stresses: it keeps the evaluation one trial at a time.
+  K.b_ThreeTrials = EI.i_AnalysisShape != SHAPE_CIRCLE_CASING_CORE;
+}
+
+namespace {
+
+// True when the elastic-plastic law limits the stress at strain eps.
+inline bool fn_Steel_Limited(double eps, double E, double Fy) {
+  const double sigma = E * eps;
+  return sigma > Fy || sigma < -Fy;
+}
+
+// Axial forces at three trial depths in one pass over the slices, each with
+// the operations of Compute_Axial_Thrust_Force in the same order (so the
+// same sums), without the stresses and moment that only the last evaluation
+// of a search leaves behind. A steel stress is limited at some slice exactly
+// when it is at the slice of least or greatest depth (the strain is monotone
+// in the depth), so the yield flag needs only those two.
+void Three_Trial_Forces(EI_Vars& EI, const Slice_Kernel& K, const double (&y)[3], double (&F)[3]) {
+  const double phi = EI.rd_Curvature;
+  const int32_t shape = EI.i_AnalysisShape;
+  const double d_top = EI.rd_SliceDepth[K.i_ShallowSlice], d_bottom = EI.rd_SliceDepth[K.i_DeepSlice];
+  double f_concrete[3] = {0.0, 0.0, 0.0}, f_casing[3] = {0.0, 0.0, 0.0}, f_bars[3] = {0.0, 0.0, 0.0};
+  bool yielded = false;
+
+  if (shape != SHAPE_STEEL_PIPE && EI.i_ConcreteModel == CONCRETE_BUILT_IN) {
+    const double h = EI.rd_SectionDepth;
+    int32_t c0 = EI.b_CrackedAtStart, c1 = c0, c2 = c0;
+    if ((y[0] - h) * phi + EI.rd_PrestrainConcrete < EI.rd_epsCr) c0 = L_TRUE;
+    if ((y[1] - h) * phi + EI.rd_PrestrainConcrete < EI.rd_epsCr) c1 = L_TRUE;
+    if ((y[2] - h) * phi + EI.rd_PrestrainConcrete < EI.rd_epsCr) c2 = L_TRUE;
+    double s0 = 0.0, s1 = 0.0, s2 = 0.0;
+    for (int32_t i = 1; i <= NUM_SLICES; ++i) {
+      const double d = EI.rd_SliceDepth[i], a = EI.rd_SliceAreaConcrete[i];
+      const double f0 = fn_Concrete_Stress(EI, (y[0] - d) * phi, c0) * a;
+      const double f1 = fn_Concrete_Stress(EI, (y[1] - d) * phi, c1) * a;
+      const double f2 = fn_Concrete_Stress(EI, (y[2] - d) * phi, c2) * a;
+      s0 += f0;
+      s1 += f1;
+      s2 += f2;
+    }
+    f_concrete[0] = s0;
+    f_concrete[1] = s1;
+    f_concrete[2] = s2;
+  }
+
+  if ((shape == SHAPE_STEEL_PIPE || shape == SHAPE_CIRCLE_CASING) && EI.rd_CasingThickness > 0.0) {
+    const double E = EI.rd_CasingE, Fy = EI.rd_CasingFy;
+    const int32_t n = K.i_CasingSlices < NUM_SLICES ? K.i_CasingSlices : NUM_SLICES;
+    double s0 = 0.0, s1 = 0.0, s2 = 0.0;
+    bool limited = false;
+    for (int32_t j = 1; j <= n; ++j) {
+      const double d = K.rd_CasingDepth[j], a = K.rd_CasingArea[j];
+      const double f0 = fn_Steel_Stress((y[0] - d) * phi, E, Fy, limited) * a;
+      const double f1 = fn_Steel_Stress((y[1] - d) * phi, E, Fy, limited) * a;
+      const double f2 = fn_Steel_Stress((y[2] - d) * phi, E, Fy, limited) * a;
+      s0 += f0;
+      s1 += f1;
+      s2 += f2;
+    }
+    for (int k = 0; k < 3; ++k)
+      if (fn_Steel_Limited((y[k] - d_top) * phi, E, Fy) || fn_Steel_Limited((y[k] - d_bottom) * phi, E, Fy))
+        yielded = true;
+    f_casing[0] = s0;
+    f_casing[1] = s1;
+    f_casing[2] = s2;
+  }
+
+  if (shape != SHAPE_STEEL_PIPE) {
+    const int32_t n = K.i_BarSlices < NUM_SLICES ? K.i_BarSlices : NUM_SLICES;
+    double s0 = 0.0, s1 = 0.0, s2 = 0.0;
+    if (EI.i_MaterialKind == MATERIAL_REINFORCED) {
+      const double E = EI.rd_BarEs, Fy = EI.rd_BarFy;
+      bool limited = false;
+      for (int32_t j = 1; j <= n; ++j) {
+        const double d = K.rd_BarDepth[j], a = K.rd_BarArea[j];
+        const double f0 = fn_Steel_Stress((y[0] - d) * phi, E, Fy, limited) * a;
+        const double f1 = fn_Steel_Stress((y[1] - d) * phi, E, Fy, limited) * a;
+        const double f2 = fn_Steel_Stress((y[2] - d) * phi, E, Fy, limited) * a;
+        s0 += f0;
+        s1 += f1;
+        s2 += f2;
+      }
+      if (EI.i_NumBars >= 1)
+        for (int k = 0; k < 3; ++k)
+          if (fn_Steel_Limited((y[k] - d_top) * phi, E, Fy) ||
+              fn_Steel_Limited((y[k] - d_bottom) * phi, E, Fy))
+            yielded = true;
+    } else {
+      for (int32_t j = 1; j <= n; ++j) {
+        const double d = K.rd_BarDepth[j], a = K.rd_BarArea[j];
+        const double f0 = fn_Strand_Stress(EI, (y[0] - d) * phi) * a;
+        const double f1 = fn_Strand_Stress(EI, (y[1] - d) * phi) * a;
+        const double f2 = fn_Strand_Stress(EI, (y[2] - d) * phi) * a;
+        s0 += f0;
+        s1 += f1;
+        s2 += f2;
+      }
+    }
+    f_bars[0] = s0;
+    f_bars[1] = s1;
+    f_bars[2] = s2;
+  }
+
+  if (yielded) EI.b_Yielded = L_TRUE;
+  const double f_core = 0.0, f_core_concrete = 0.0;
+  for (int k = 0; k < 3; ++k)
+    F[k] = f_concrete[k] + f_casing[k] + f_bars[k] + f_core + f_core_concrete;
+}
+
+}  // namespace
+
+bool Find_Neutral_Axis(EI_Vars& EI, const Slice_Kernel& K) {
   const bool si = EI.i_Units == SI_UNITS;
   const double delta = si ? double(2.54e-9f) : double(1e-7f);
   const double tolerance = si ? double(2.54e-8f) : double(1e-6f);
@@ -173,11 +300,23 @@ bool Find_Neutral_Axis() {
 
   double y = EI.rd_NeutralAxisStart;
   if (!(std::fabs(y) <= h)) y = h / 2.0;
+  double last = y;  // depth of the last evaluation, whose state the search leaves
   for (int32_t k = 0;; ++k) {
     EI.i_Iterations = k + 1;
-    const double R = Compute_Axial_Thrust_Force(y) - P;
-    const double F_minus = Compute_Axial_Thrust_Force(y - delta);
-    const double F_plus = Compute_Axial_Thrust_Force(y + delta);
+    double R, F_minus, F_plus;
+    if (K.b_ThreeTrials) {
+      const double trial[3] = {y, y - delta, y + delta};
+      double F[3];
+      Three_Trial_Forces(EI, K, trial, F);
+      R = F[0] - P;
+      F_minus = F[1];
+      F_plus = F[2];
+    } else {
+      R = Compute_Axial_Thrust_Force(EI, y) - P;
+      F_minus = Compute_Axial_Thrust_Force(EI, y - delta);
+      F_plus = Compute_Axial_Thrust_Force(EI, y + delta);
+    }
+    last = y + delta;
     const double dF = (F_plus - F_minus) / (2.0 * delta);
     if (k == 0 || std::fabs(R) < std::fabs(EI.rd_BestResidual)) {
       EI.rd_BestDepth = y;
@@ -188,6 +327,7 @@ bool Find_Neutral_Axis() {
       if (std::fabs(R) > std::fabs(EI.rd_BestResidual)) {
         y = EI.rd_BestDepth;  // a converged step from a worse trial: retry from the best
       } else {
+        if (K.b_ThreeTrials) Compute_Axial_Thrust_Force(EI, last);
         EI.rd_NeutralAxisDepth = y + step;
         EI.rd_NeutralAxisStart = EI.rd_NeutralAxisDepth;
         return true;
@@ -197,9 +337,32 @@ bool Find_Neutral_Axis() {
     }
     if (k >= MAX_ITERATIONS - 1) break;
   }
+  if (K.b_ThreeTrials) Compute_Axial_Thrust_Force(EI, last);
+  return false;
+}
+
+// ---- The working section of the run ------------------------------------------
+
+void Begin_Thrust_State(double rd_Thrust) { Begin_Thrust_State(RS().sec.EI, rd_Thrust); }
+double Compute_Concrete_Force() { return Compute_Concrete_Force(RS().sec.EI); }
+double Compute_Rebar_Force() { return Compute_Rebar_Force(RS().sec.EI); }
+double Compute_Casing_Force() { return Compute_Casing_Force(RS().sec.EI); }
+double Compute_Core_Force() { return Compute_Core_Force(RS().sec.EI); }
+double Compute_Concrete_Force_Inside_Core() { return Compute_Concrete_Force_Inside_Core(RS().sec.EI); }
+double Compute_Axial_Thrust_Force(double rd_dn) { return Compute_Axial_Thrust_Force(RS().sec.EI, rd_dn); }
+
+void Report_Neutral_Axis_Not_Found() {
   Write_Runtime_Error_Header(16);
   Write_Line(CH_REPORT, "Location of neutral axis was not found within 1,000 iterations.");
   Record_Runtime_Error(16);
+}
+
+bool Find_Neutral_Axis() {
+  EI_Vars& EI = RS().sec.EI;
+  Slice_Kernel K;
+  Build_Slice_Kernel(EI, K);
+  if (Find_Neutral_Axis(EI, K)) return true;
+  Report_Neutral_Axis_Not_Found();
   return false;
 }
 

@@ -27,6 +27,11 @@ void Analyse_Nonlinear_Section(int s);
 // moment capacities, moment-EI entries, files, plot records and summary.
 void Compute_Moment_Curvature();
 
+// Threads of the moment-curvature compute phase: 0 (the default) chooses by
+// the size of the work, 1 keeps it on the calling thread, 2 uses two. With
+// 0, the environment variable ORMYX_SECTION_THREADS=1 also keeps one thread.
+void Set_Section_Threads(int n);
+
 // Base curvature step of a concrete section of principal dimension B (in or m).
 double fn_Base_Curvature_Step(double B, int32_t units);
 
