@@ -3,7 +3,11 @@
 // stiffness, run-message letters, nominal moment capacity, the point tables
 // of the report, the moment-EI entries, the moment-curvature files and the
 // plot records.
+#include <fcntl.h>
+#include <unistd.h>
+
 #include <atomic>
+#include <cerrno>
 #include <cmath>
 #include <cstdlib>
 #include <exception>
@@ -43,6 +47,20 @@ struct Thrust_Result {
   bool b_Solved = true;
   bool b_Warning_306 = false;  // the last moment is negative
   bool b_Warning_355 = false;  // Mn taken before the compressive strain 0.003
+  std::string rows;            // rows of the report's point table
+  std::string file;            // the moment-curvature file, when one is named
+  std::string plot;            // plot Lines 4 and 5
+};
+
+// Section-wide settings of the texts of every thrust.
+struct Text_Settings {
+  int s = 0;
+  int32_t shape = 0;
+  double mn_scale = 1.0;      // Mn and the file moments: lb-in, kN-m or F-L
+  long long file_base = 0;    // number of the file of thrust t: file_base + t
+  long long file_limit = 0;   // last file number the host named
+  std::string l4;
+  const char* l5 = "";
 };
 
 bool Is_Pipe(const EI_Vars& EI) { return EI.i_AnalysisShape == SHAPE_STEEL_PIPE; }
@@ -179,33 +197,81 @@ void Nominal_Moment_Capacity(const EI_Vars& EI, Moment_Curvature_State& mc, int 
   mc.rd_StrainAtMn[t] = strain;
 }
 
-// Moment-curvature file of (section s, thrust t): moment (lb-in | kN-m) and
-// curvature of every point, when the host named a file for it.
-void Write_Moment_Curvature_File(int s, int t, double moment_scale) {
-  Run_Files& f = RS().files;
-  const Moment_Curvature_State& mc = MC_State();
-  const long long k = (long long)(s - 1) * mc.i_FileThrustCount + t;
-  if (k < 1 || k > f.i_Number_of_MEI_Report_Files || k > MAX_MEI_REPORT_FILES) return;
+// Settings of the texts of section s from the run's records.
+void Set_Text_Settings(Text_Settings& ts, int s) {
+  const Run_State& R = RS();
+  const bool si_labels = R.sec.EI.i_Units == SI_UNITS;
+  ts.s = s;
+  ts.shape = R.sec.EI.i_AnalysisShape;
+  ts.mn_scale = R.prob.opt.IUNITS == SI_UNITS ? 1.0 : 1000.0;
+  ts.file_base = (long long)(s - 1) * R.sec.mc.i_FileThrustCount;
+  ts.file_limit = R.files.i_Number_of_MEI_Report_Files < MAX_MEI_REPORT_FILES
+                      ? R.files.i_Number_of_MEI_Report_Files
+                      : MAX_MEI_REPORT_FILES;
+  ts.l4 = std::string(si_labels ? "Line 4 : Num. M-EI-Crv Points, Axial Thrust Load (kN), Nom. Moment "
+                                  "Cap. (kN-m), Section "
+                                : "Line 4 : Num. M-EI-Crv Points, Axial Thrust Load (kips), Nom. Moment "
+                                  "Cap. (in-kips), Section ") +
+          fmt::I0(s);
+  ts.l5 = si_labels ? "Line 5 : Moment (kN-m), EI (kN-m^2), Curvature (rad/m) for Sect#="
+                    : "Line 5 : Moment (in-kips), EI (kip-in^2), Curvature (rad/in) for Sect#=";
+}
+
+// The texts of thrust t: the report rows, and for a thrust whose points were
+// all found the moment-curvature file (moment and curvature of every point)
+// and the plot records. Touches nothing but the result.
+void Format_Thrust(const Text_Settings& ts, const Moment_Curvature_State& mc, int t, Thrust_Result& r) {
+  const int K = mc.i_Number_of_Points[t];
+  r.rows.reserve(std::size_t(K) * 128);
+  Append_Point_Table_Rows(r.rows, mc, t, ts.shape);
+  if (!r.b_Solved) return;
+  const long long k = ts.file_base + t;
+  if (k >= 1 && k <= ts.file_limit) {
+    r.file.reserve(std::size_t(K) * 31);
+    for (int p = 1; p <= K; ++p) {
+      const Moment_Curvature_Point& pt = mc.point(t, p);
+      r.file += fmt::E(pt.rd_Moment * ts.mn_scale, 15, 8);
+      r.file += fmt::E(pt.rd_Curvature, 15, 8);
+      r.file += '\n';
+    }
+  }
+  r.plot.reserve(std::size_t(K + 1) * 160);
+  Append_Plot_Line_4(r.plot, K, mc.rd_Thrust[t], mc.rd_Mn[t], ts.l4);
+  for (int p = 1; p <= K; ++p) {
+    const Moment_Curvature_Point& pt = mc.point(t, p);
+    Append_Plot_Line_5(r.plot, pt.rd_Moment, pt.rd_EI, pt.rd_Curvature, ts.l5, ts.s, t, p);
+  }
+}
+
+// Moment-curvature file of (section s, thrust t), when the host named a file
+// for it: the whole text in one write.
+void Write_Moment_Curvature_File(const Text_Settings& ts, int t, const std::string& text) {
+  const long long k = ts.file_base + t;
+  if (k < 1 || k > ts.file_limit) return;
   const std::string name = fn_MEI_Report_File_Name(int(k));
   if (name.empty()) return;
-  if (!Open_Output(CH_AUX, name)) return;
-  for (int p = 1; p <= mc.i_Number_of_Points[t]; ++p) {
-    const Moment_Curvature_Point& pt = mc.point(t, p);
-    Write_Line(CH_AUX, fmt::E(pt.rd_Moment * moment_scale, 15, 8) + fmt::E(pt.rd_Curvature, 15, 8));
+  const int fd = ::open(name.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0666);
+  if (fd < 0) return;
+  const char* p = text.data();
+  std::size_t left = text.size();
+  while (left > 0) {
+    const ssize_t n = ::write(fd, p, left);
+    if (n < 0 && errno == EINTR) continue;
+    if (n <= 0) break;
+    p += n;
+    left -= std::size_t(n);
   }
-  Close_Output(CH_AUX);
+  ::close(fd);
 }
 
 // Moment-EI entries, moment-curvature files and plot records of every thrust.
-void Store_Section_Tables(int s) {
+void Store_Section_Tables(const Text_Settings& ts, const List<Thrust_Result, MC_MAX_THRUSTS>& results) {
   Run_State& R = RS();
   const Moment_Curvature_State& mc = MC_State();
-  const int32_t iunits = R.prob.opt.IUNITS;
-  const bool si_labels = R.sec.EI.i_Units == SI_UNITS;
+  const int s = ts.s;
   // Table points in kip-in (US), kN-m (SI) or F-L (generic, whose section
   // units are F/1000); Mn in lb-in, kN-m or F-L.
-  const double point_scale = iunits == GENERIC_UNITS ? 1000.0 : 1.0;
-  const double mn_scale = iunits == SI_UNITS ? 1.0 : 1000.0;
+  const double point_scale = R.prob.opt.IUNITS == GENERIC_UNITS ? 1000.0 : 1.0;
 
   if (s == 1) {
     const char* label = "Line 3 : Total number of axial thrusts";
@@ -215,14 +281,6 @@ void Store_Section_Tables(int s) {
       label = "Line 3 : Total number of axial thrusts for LRFD";
     Write_Plot_Line_3(mc.i_Number_of_Thrusts, label);
   }
-  const std::string l4 =
-      std::string(si_labels ? "Line 4 : Num. M-EI-Crv Points, Axial Thrust Load (kN), Nom. Moment "
-                              "Cap. (kN-m), Section "
-                            : "Line 4 : Num. M-EI-Crv Points, Axial Thrust Load (kips), Nom. Moment "
-                              "Cap. (in-kips), Section ") +
-      fmt::I0(s);
-  const char* l5 = si_labels ? "Line 5 : Moment (kN-m), EI (kN-m^2), Curvature (rad/m) for Sect#="
-                             : "Line 5 : Moment (in-kips), EI (kip-in^2), Curvature (rad/in) for Sect#=";
   const int m = mc.i_Number_of_Thrusts;
   for (int t = 1; t <= m && t <= MEI_MAX_THRUSTS; ++t) {
     MEI_Entry& e = R.sol.mei.entry(s, t);
@@ -233,17 +291,10 @@ void Store_Section_Tables(int s) {
       Add_MEI_Point(R.sol.mei, s, t, pt.rd_Moment * point_scale, pt.rd_EI * point_scale,
                     pt.rd_Curvature);
     }
-    e.rd_Mn = mc.rd_Mn[t] * mn_scale;
+    e.rd_Mn = mc.rd_Mn[t] * ts.mn_scale;
   }
-  for (int t = 1; t <= m; ++t) Write_Moment_Curvature_File(s, t, mn_scale);
-  for (int t = 1; t <= m; ++t) {
-    const int K = mc.i_Number_of_Points[t];
-    Write_Plot_Line_4(K, mc.rd_Thrust[t], mc.rd_Mn[t], l4);
-    for (int p = 1; p <= K; ++p) {
-      const Moment_Curvature_Point& pt = mc.point(t, p);
-      Write_Plot_Line_5(pt.rd_Moment, pt.rd_EI, pt.rd_Curvature, l5, s, t, p);
-    }
-  }
+  for (int t = 1; t <= m; ++t) Write_Moment_Curvature_File(ts, t, results[t].file);
+  for (int t = 1; t <= m; ++t) Write_Text_Lines(CH_PLOT, results[t].plot);
 }
 
 // Points of thrust t until a stopping rule ends them, on the working section
@@ -280,14 +331,15 @@ bool Compute_Thrust_Points(EI_Vars& EI, const Slice_Kernel& K, Moment_Curvature_
 // The compute phase of one thrust: its points and nominal capacity, from a
 // fresh copy of the section (every thrust starts from the section as set up,
 // whatever thrust was analysed before).
-void Compute_Thrust(const EI_Vars& section, const Slice_Kernel& K, Moment_Curvature_State& mc, int t,
-                    EI_Vars& EI, Thrust_Result& result) {
+void Compute_Thrust(const EI_Vars& section, const Slice_Kernel& K, const Text_Settings& ts,
+                    Moment_Curvature_State& mc, int t, EI_Vars& EI, Thrust_Result& result) {
   result = Thrust_Result();
   EI = section;
   const double P = mc.rd_Thrust[t];
   Begin_Thrust_State(EI, P);
   result.b_Solved = Compute_Thrust_Points(EI, K, mc, t, P, result);
   Nominal_Moment_Capacity(EI, mc, t, P, result);
+  Format_Thrust(ts, mc, t, result);
 }
 
 // Shared work of the compute phase: the thrusts are handed out one at a time;
@@ -295,6 +347,7 @@ void Compute_Thrust(const EI_Vars& section, const Slice_Kernel& K, Moment_Curvat
 struct Thrust_Work {
   const EI_Vars* section = nullptr;  // read only during the phase
   const Slice_Kernel* kernel = nullptr;
+  const Text_Settings* text = nullptr;
   Moment_Curvature_State* mc = nullptr;
   List<Thrust_Result, MC_MAX_THRUSTS>* results = nullptr;
   int m = 0;
@@ -310,7 +363,7 @@ void Compute_Thrusts(Thrust_Work& w, EI_Vars& work, EI_Vars& kept, int& kept_t) 
     const int t = w.next.fetch_add(1) + 1;
     if (t > w.m || t > w.stop.load()) return;
     Thrust_Result& r = (*w.results)[t];
-    Compute_Thrust(*w.section, *w.kernel, *w.mc, t, work, r);
+    Compute_Thrust(*w.section, *w.kernel, *w.text, *w.mc, t, work, r);
     if (!r.b_Solved) {
       int s = w.stop.load();
       while (t < s && !w.stop.compare_exchange_weak(s, t)) {
@@ -340,7 +393,7 @@ int fn_Section_Threads(int m) {
 // The compute phase of every thrust of the section, on one thread or two.
 // Returns the thrust the phase ended with (m, or the first without a neutral
 // axis) and leaves the run's working section as that thrust left it.
-int Compute_All_Thrusts(List<Thrust_Result, MC_MAX_THRUSTS>& results) {
+int Compute_All_Thrusts(const Text_Settings& ts, List<Thrust_Result, MC_MAX_THRUSTS>& results) {
   EI_Vars& section = RS().sec.EI;
   Moment_Curvature_State& mc = MC_State();
   const int m = mc.i_Number_of_Thrusts;
@@ -350,6 +403,7 @@ int Compute_All_Thrusts(List<Thrust_Result, MC_MAX_THRUSTS>& results) {
   Thrust_Work w;
   w.section = &section;
   w.kernel = &K;
+  w.text = &ts;
   w.mc = &mc;
   w.results = &results;
   w.m = m;
@@ -531,7 +585,9 @@ void Compute_Moment_Curvature() {
 
   // Compute phase: the relation of every thrust into its own slots.
   List<Thrust_Result, MC_MAX_THRUSTS> results;
-  const int last = Compute_All_Thrusts(results);
+  Text_Settings ts;
+  Set_Text_Settings(ts, s);
+  const int last = Compute_All_Thrusts(ts, results);
 
   // Write phase: the point tables, warnings and errors in thrust order.
   for (int t = 1; t <= last; ++t) {
@@ -540,7 +596,7 @@ void Compute_Moment_Curvature() {
     if (!r.b_Solved) Report_Neutral_Axis_Not_Found();
     if (r.b_Warning_306) Log_Warning(-306);
     if (r.b_Warning_355) Log_Warning(-355);
-    Write_Point_Table_Rows(t);
+    Write_Text_Lines(CH_REPORT, r.rows);
     if (!r.b_Solved) return;
     if (!Is_Pipe(EI) && mc.i_Number_of_Points[t] >= MC_MAX_POINTS) {
       Write_Line(CH_REPORT);
@@ -556,7 +612,7 @@ void Compute_Moment_Curvature() {
       Log_Warning(-305);
     }
   }
-  Store_Section_Tables(s);
+  Store_Section_Tables(ts, results);
   Write_Capacity_Summary();
 }
 

@@ -5,6 +5,9 @@
 #pragma once
 #include <cstdint>
 #include <string>
+#include <string_view>
+
+#include "engine/run_control.h"
 
 #include "engine/fixed_array.h"
 #include "section/mc_state.h"
@@ -62,6 +65,12 @@ void Write_Run_Message_Definitions();
 void Write_Point_Table_Heading(double P);
 // The rows of thrust t from the working tables.
 void Write_Point_Table_Rows(int t);
+// The same rows appended to a text, each with its newline (no run-wide state
+// is touched: shape is the analysis shape of the section).
+void Append_Point_Table_Rows(std::string& out, const Moment_Curvature_State& mc, int t, int32_t shape);
+// Lines of a text (each ended by a newline) written to a channel, as
+// Write_Line writes them one by one.
+void Write_Text_Lines(Channel ch, std::string_view text);
 // Nominal moment capacities of every thrust and the factored tables.
 void Write_Capacity_Summary();
 
