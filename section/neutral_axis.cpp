@@ -1,6 +1,8 @@
 // Axial force of the section at a trial neutral-axis depth, and the Newton
 // search for the depth at which it balances the applied thrust.
+#include <bit>
 #include <cmath>
+#include <cstdint>
 
 #include "engine/messages.h"
 #include "engine/run_files.h"
@@ -189,74 +191,104 @@ inline bool fn_Steel_Limited(double eps, double E, double Fy) {
   return sigma > Fy || sigma < -Fy;
 }
 
-// The values of the concrete law at the slices of three trial depths that
-// do not depend on the slices above (the cracked state does): the strain,
-// u = eps / eps0 and the stresses of the compressive and tensile parabolas,
-// each with the operations of fn_Concrete_Stress. Every slice is computed
-// alike, so the loop runs on vector registers.
-struct Concrete_Candidates {
-  double e[3][NUM_SLICES], u[3][NUM_SLICES], pc[3][NUM_SLICES], pt[3][NUM_SLICES];
+// Concrete forces of the slices at three trial depths, each with the
+// operations of fn_Concrete_Stress. The law is evaluated at every slice alike
+// (so the loops run on vector registers) and the cracked state is applied
+// afterwards: going down from the compression face, the first tension slice
+// whose stress falls below fr cracks the section, and it and every tension
+// slice below it carry nothing. Slices on the descending branch (rare) are
+// marked and left to the caller.
+struct Concrete_Trials {
+  double e[3][NUM_SLICES], u[3][NUM_SLICES], pt[3][NUM_SLICES];
+  double f[3][NUM_SLICES];       // stress times area, 0 on the descending branch
+  int64_t desc[3][NUM_SLICES];   // nonzero on the descending branch
 };
 
-[[gnu::always_inline]] inline void Concrete_Candidates_Body(const double* depth, const double (&y)[3],
-                                                            double phi, double eps0, double fc,
-                                                            Concrete_Candidates& C) {
+struct Concrete_Law_Values {
+  double eps0, fc, fr, epsMax, residual;
+  int32_t cracked[3];  // cracked before the first slice, per trial
+};
+
+// All-ones when c holds, else zero; a of b by such a mask. Written without
+// branches so that the loops below run on vector registers.
+inline uint64_t fn_Mask(bool c) { return uint64_t(0) - uint64_t(c); }
+inline double fn_Select(uint64_t mask, double a, double b) {
+  return std::bit_cast<double>((std::bit_cast<uint64_t>(a) & mask) | (std::bit_cast<uint64_t>(b) & ~mask));
+}
+
+// Forces of slices j0 + 1 .. j1 of trial k; tension slices carry nothing
+// when cracked.
+[[gnu::always_inline]] inline void Concrete_Slice_Forces(Concrete_Trials& T, int k, int j0, int j1,
+                                                         const double* area, const Concrete_Law_Values& L,
+                                                         bool cracked) {
+  for (int j = j0; j < j1; ++j) {
+    const double e = T.e[k][j], u = T.u[k][j], pt = T.pt[k][j], a = area[j];
+    const double pc = L.fc * (2.0 * u - u * u);
+    const uint64_t is_tension = fn_Mask(e <= 0.0), is_elastic = fn_Mask(e <= L.epsMax),
+                   is_rising = fn_Mask(u < 1.0);
+    const double compression = fn_Select(is_elastic, fn_Select(is_rising, pc, 0.0), L.residual);
+    const double sigma = fn_Select(is_tension, cracked ? 0.0 : pt, compression);
+    T.f[k][j] = sigma * a;
+    T.desc[k][j] = int64_t(~is_tension & is_elastic & ~is_rising);
+  }
+}
+
+[[gnu::always_inline]] inline void Concrete_Trials_Body(const double* depth, const double* area,
+                                                        const double (&y)[3], double phi,
+                                                        const Concrete_Law_Values& L, Concrete_Trials& T) {
   for (int k = 0; k < 3; ++k) {
     const double yk = y[k];
     for (int j = 0; j < NUM_SLICES; ++j) {
       const double e = (yk - depth[j]) * phi;
-      const double u = e / eps0;
-      C.e[k][j] = e;
-      C.u[k][j] = u;
-      C.pc[k][j] = fc * (2.0 * u - u * u);
-      C.pt[k][j] = -fc * (2.0 * std::fabs(u) - u * u);
+      const double u = e / L.eps0;
+      T.e[k][j] = e;
+      T.u[k][j] = u;
+      T.pt[k][j] = -L.fc * (2.0 * std::fabs(u) - u * u);
     }
+    int first = L.cracked[k] ? -1 : NUM_SLICES;  // first slice that cracks
+    if (first == NUM_SLICES)
+      for (int j = 0; j < NUM_SLICES; ++j)
+        if (T.e[k][j] <= 0.0 && T.pt[k][j] < L.fr) {
+          first = j;
+          break;
+        }
+    if (first < 0) first = 0;
+    Concrete_Slice_Forces(T, k, 0, first, area, L, false);
+    Concrete_Slice_Forces(T, k, first, NUM_SLICES, area, L, true);
   }
 }
 
-using Concrete_Candidates_Fn = void (*)(const double*, const double (&)[3], double, double, double,
-                                        Concrete_Candidates&);
+using Concrete_Trials_Fn = void (*)(const double*, const double*, const double (&)[3], double,
+                                    const Concrete_Law_Values&, Concrete_Trials&);
 
-void Concrete_Candidates_Plain(const double* depth, const double (&y)[3], double phi, double eps0,
-                               double fc, Concrete_Candidates& C) {
-  Concrete_Candidates_Body(depth, y, phi, eps0, fc, C);
+void Concrete_Trials_Plain(const double* depth, const double* area, const double (&y)[3], double phi,
+                           const Concrete_Law_Values& L, Concrete_Trials& T) {
+  Concrete_Trials_Body(depth, area, y, phi, L, T);
 }
 
 #if defined(__x86_64__) && (defined(__GNUC__) || defined(__clang__))
 // The same on four-wide registers where the processor has them. The target
 // has no fused multiply-add, so every operation rounds as in the plain loop.
-[[gnu::target("avx2")]] void Concrete_Candidates_Avx2(const double* depth, const double (&y)[3], double phi,
-                                                      double eps0, double fc, Concrete_Candidates& C) {
-  Concrete_Candidates_Body(depth, y, phi, eps0, fc, C);
+[[gnu::target("avx2")]] void Concrete_Trials_Avx2(const double* depth, const double* area,
+                                                  const double (&y)[3], double phi,
+                                                  const Concrete_Law_Values& L, Concrete_Trials& T) {
+  Concrete_Trials_Body(depth, area, y, phi, L, T);
 }
 
-Concrete_Candidates_Fn fn_Concrete_Candidates() {
-  static const Concrete_Candidates_Fn fn =
-      __builtin_cpu_supports("avx2") ? Concrete_Candidates_Avx2 : Concrete_Candidates_Plain;
+Concrete_Trials_Fn fn_Concrete_Trials() {
+  static const Concrete_Trials_Fn fn = __builtin_cpu_supports("avx2") ? Concrete_Trials_Avx2 : Concrete_Trials_Plain;
   return fn;
 }
 #else
-Concrete_Candidates_Fn fn_Concrete_Candidates() { return Concrete_Candidates_Plain; }
+Concrete_Trials_Fn fn_Concrete_Trials() { return Concrete_Trials_Plain; }
 #endif
 
-// fn_Concrete_Stress at slice j + 1 of trial k from its candidates.
-inline double fn_Concrete_Stress_Of(const EI_Vars& EI, const Concrete_Candidates& C, int k, int j,
-                                    int32_t& b_Cracked) {
-  const double eps = C.e[k][j];
-  if (eps <= 0.0) {
-    if (b_Cracked) return 0.0;
-    const double sigma = C.pt[k][j];
-    if (sigma < EI.rd_fr) {
-      b_Cracked = -1;
-      return 0.0;
-    }
-    return sigma;
-  }
-  if (eps <= EI.rd_epsMax) {
-    if (C.u[k][j] < 1.0) return C.pc[k][j];
-    return EI.rd_fc - EI.rd_DescendingDrop * (eps - EI.rd_eps0) / (EI.rd_epsMax - EI.rd_eps0);
-  }
-  return EI.rd_ResidualStress;
+// Force of slice j + 1 of trial k: the stress of the descending branch where marked.
+inline double fn_Concrete_Slice_Force(const EI_Vars& EI, const Concrete_Trials& T, int k, int j) {
+  if (!T.desc[k][j]) return T.f[k][j];
+  const double eps = T.e[k][j];
+  const double sigma = EI.rd_fc - EI.rd_DescendingDrop * (eps - EI.rd_eps0) / (EI.rd_epsMax - EI.rd_eps0);
+  return sigma * EI.rd_SliceAreaConcrete.v[j];
 }
 
 // Axial forces at three trial depths in one pass over the slices, each with
@@ -278,17 +310,22 @@ void Three_Trial_Forces(EI_Vars& EI, const Slice_Kernel& K, const double (&y)[3]
     if ((y[0] - h) * phi + EI.rd_PrestrainConcrete < EI.rd_epsCr) c0 = L_TRUE;
     if ((y[1] - h) * phi + EI.rd_PrestrainConcrete < EI.rd_epsCr) c1 = L_TRUE;
     if ((y[2] - h) * phi + EI.rd_PrestrainConcrete < EI.rd_epsCr) c2 = L_TRUE;
-    Concrete_Candidates C;
-    fn_Concrete_Candidates()(EI.rd_SliceDepth.v, y, phi, EI.rd_eps0, EI.rd_fc, C);
+    Concrete_Law_Values L;
+    L.eps0 = EI.rd_eps0;
+    L.fc = EI.rd_fc;
+    L.fr = EI.rd_fr;
+    L.epsMax = EI.rd_epsMax;
+    L.residual = EI.rd_ResidualStress;
+    L.cracked[0] = c0;
+    L.cracked[1] = c1;
+    L.cracked[2] = c2;
+    Concrete_Trials T;
+    fn_Concrete_Trials()(EI.rd_SliceDepth.v, EI.rd_SliceAreaConcrete.v, y, phi, L, T);
     double s0 = 0.0, s1 = 0.0, s2 = 0.0;
     for (int32_t j = 0; j < NUM_SLICES; ++j) {
-      const double a = EI.rd_SliceAreaConcrete.v[j];
-      const double f0 = fn_Concrete_Stress_Of(EI, C, 0, j, c0) * a;
-      const double f1 = fn_Concrete_Stress_Of(EI, C, 1, j, c1) * a;
-      const double f2 = fn_Concrete_Stress_Of(EI, C, 2, j, c2) * a;
-      s0 += f0;
-      s1 += f1;
-      s2 += f2;
+      s0 += fn_Concrete_Slice_Force(EI, T, 0, j);
+      s1 += fn_Concrete_Slice_Force(EI, T, 1, j);
+      s2 += fn_Concrete_Slice_Force(EI, T, 2, j);
     }
     f_concrete[0] = s0;
     f_concrete[1] = s1;
