@@ -196,41 +196,22 @@ inline bool fn_Steel_Limited(double eps, double E, double Fy) {
 // (so the loops run on vector registers) and the cracked state is applied
 // afterwards: going down from the compression face, the first tension slice
 // whose stress falls below fr cracks the section, and it and every tension
-// slice below it carry nothing. Slices on the descending branch (rare) are
-// marked and left to the caller.
+// slice below it carry nothing.
 struct Concrete_Trials {
   double e[3][NUM_SLICES], u[3][NUM_SLICES], pt[3][NUM_SLICES];
-  double f[3][NUM_SLICES];       // stress times area, 0 on the descending branch
-  int64_t desc[3][NUM_SLICES];   // nonzero on the descending branch
+  double f[3][NUM_SLICES];  // stress times area
 };
 
 struct Concrete_Law_Values {
-  double eps0, fc, fr, epsMax, residual;
+  double eps0, fc, fr, epsMax, residual, drop;
   int32_t cracked[3];  // cracked before the first slice, per trial
 };
 
-// All-ones when c holds, else zero; a of b by such a mask. Written without
+// All-ones when c holds, else zero; a or b by such a mask. Written without
 // branches so that the loops below run on vector registers.
 inline uint64_t fn_Mask(bool c) { return uint64_t(0) - uint64_t(c); }
 inline double fn_Select(uint64_t mask, double a, double b) {
   return std::bit_cast<double>((std::bit_cast<uint64_t>(a) & mask) | (std::bit_cast<uint64_t>(b) & ~mask));
-}
-
-// Forces of slices j0 + 1 .. j1 of trial k; tension slices carry nothing
-// when cracked.
-[[gnu::always_inline]] inline void Concrete_Slice_Forces(Concrete_Trials& T, int k, int j0, int j1,
-                                                         const double* area, const Concrete_Law_Values& L,
-                                                         bool cracked) {
-  for (int j = j0; j < j1; ++j) {
-    const double e = T.e[k][j], u = T.u[k][j], pt = T.pt[k][j], a = area[j];
-    const double pc = L.fc * (2.0 * u - u * u);
-    const uint64_t is_tension = fn_Mask(e <= 0.0), is_elastic = fn_Mask(e <= L.epsMax),
-                   is_rising = fn_Mask(u < 1.0);
-    const double compression = fn_Select(is_elastic, fn_Select(is_rising, pc, 0.0), L.residual);
-    const double sigma = fn_Select(is_tension, cracked ? 0.0 : pt, compression);
-    T.f[k][j] = sigma * a;
-    T.desc[k][j] = int64_t(~is_tension & is_elastic & ~is_rising);
-  }
 }
 
 [[gnu::always_inline]] inline void Concrete_Trials_Body(const double* depth, const double* area,
@@ -238,23 +219,28 @@ inline double fn_Select(uint64_t mask, double a, double b) {
                                                         const Concrete_Law_Values& L, Concrete_Trials& T) {
   for (int k = 0; k < 3; ++k) {
     const double yk = y[k];
-    for (int j = 0; j < NUM_SLICES; ++j) {
+    int64_t first = NUM_SLICES;  // first slice whose tensile stress cracks the section
+    for (int64_t j = 0; j < NUM_SLICES; ++j) {
       const double e = (yk - depth[j]) * phi;
       const double u = e / L.eps0;
+      const double pt = -L.fc * (2.0 * std::fabs(u) - u * u);
       T.e[k][j] = e;
       T.u[k][j] = u;
-      T.pt[k][j] = -L.fc * (2.0 * std::fabs(u) - u * u);
+      T.pt[k][j] = pt;
+      const uint64_t cracks = fn_Mask(e <= 0.0) & fn_Mask(pt < L.fr);
+      const int64_t at = int64_t((uint64_t(j) & cracks) | (uint64_t(NUM_SLICES) & ~cracks));
+      first = at < first ? at : first;
     }
-    int first = L.cracked[k] ? -1 : NUM_SLICES;  // first slice that cracks
-    if (first == NUM_SLICES)
-      for (int j = 0; j < NUM_SLICES; ++j)
-        if (T.e[k][j] <= 0.0 && T.pt[k][j] < L.fr) {
-          first = j;
-          break;
-        }
-    if (first < 0) first = 0;
-    Concrete_Slice_Forces(T, k, 0, first, area, L, false);
-    Concrete_Slice_Forces(T, k, first, NUM_SLICES, area, L, true);
+    if (L.cracked[k]) first = 0;
+    for (int64_t j = 0; j < NUM_SLICES; ++j) {
+      const double e = T.e[k][j], u = T.u[k][j];
+      const double pc = L.fc * (2.0 * u - u * u);
+      const double pd = L.fc - L.drop * (e - L.eps0) / (L.epsMax - L.eps0);
+      const double compression =
+          fn_Select(fn_Mask(e <= L.epsMax), fn_Select(fn_Mask(u < 1.0), pc, pd), L.residual);
+      const double tension = fn_Select(fn_Mask(j >= first), 0.0, T.pt[k][j]);
+      T.f[k][j] = fn_Select(fn_Mask(e <= 0.0), tension, compression) * area[j];
+    }
   }
 }
 
@@ -283,14 +269,6 @@ Concrete_Trials_Fn fn_Concrete_Trials() {
 Concrete_Trials_Fn fn_Concrete_Trials() { return Concrete_Trials_Plain; }
 #endif
 
-// Force of slice j + 1 of trial k: the stress of the descending branch where marked.
-inline double fn_Concrete_Slice_Force(const EI_Vars& EI, const Concrete_Trials& T, int k, int j) {
-  if (!T.desc[k][j]) return T.f[k][j];
-  const double eps = T.e[k][j];
-  const double sigma = EI.rd_fc - EI.rd_DescendingDrop * (eps - EI.rd_eps0) / (EI.rd_epsMax - EI.rd_eps0);
-  return sigma * EI.rd_SliceAreaConcrete.v[j];
-}
-
 // Axial forces at three trial depths in one pass over the slices, each with
 // the operations of Compute_Axial_Thrust_Force in the same order (so the
 // same sums), without the stresses and moment that only the last evaluation
@@ -316,6 +294,7 @@ void Three_Trial_Forces(EI_Vars& EI, const Slice_Kernel& K, const double (&y)[3]
     L.fr = EI.rd_fr;
     L.epsMax = EI.rd_epsMax;
     L.residual = EI.rd_ResidualStress;
+    L.drop = EI.rd_DescendingDrop;
     L.cracked[0] = c0;
     L.cracked[1] = c1;
     L.cracked[2] = c2;
@@ -323,9 +302,9 @@ void Three_Trial_Forces(EI_Vars& EI, const Slice_Kernel& K, const double (&y)[3]
     fn_Concrete_Trials()(EI.rd_SliceDepth.v, EI.rd_SliceAreaConcrete.v, y, phi, L, T);
     double s0 = 0.0, s1 = 0.0, s2 = 0.0;
     for (int32_t j = 0; j < NUM_SLICES; ++j) {
-      s0 += fn_Concrete_Slice_Force(EI, T, 0, j);
-      s1 += fn_Concrete_Slice_Force(EI, T, 1, j);
-      s2 += fn_Concrete_Slice_Force(EI, T, 2, j);
+      s0 += T.f[0][j];
+      s1 += T.f[1][j];
+      s2 += T.f[2][j];
     }
     f_concrete[0] = s0;
     f_concrete[1] = s1;
