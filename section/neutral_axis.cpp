@@ -232,15 +232,24 @@ inline double fn_Select(uint64_t mask, double a, double b) {
       first = at < first ? at : first;
     }
     if (L.cracked[k]) first = 0;
+    uint64_t descending = 0;  // any slice on the descending branch
     for (int64_t j = 0; j < NUM_SLICES; ++j) {
       const double e = T.e[k][j], u = T.u[k][j];
       const double pc = L.fc * (2.0 * u - u * u);
-      const double pd = L.fc - L.drop * (e - L.eps0) / (L.epsMax - L.eps0);
-      const double compression =
-          fn_Select(fn_Mask(e <= L.epsMax), fn_Select(fn_Mask(u < 1.0), pc, pd), L.residual);
-      const double tension = fn_Select(fn_Mask(j >= first), 0.0, T.pt[k][j]);
-      T.f[k][j] = fn_Select(fn_Mask(e <= 0.0), tension, compression) * area[j];
+      const uint64_t tension = fn_Mask(e <= 0.0), elastic = fn_Mask(e <= L.epsMax),
+                     rising = fn_Mask(u < 1.0);
+      const double compression = fn_Select(elastic, fn_Select(rising, pc, 0.0), L.residual);
+      const double sigma_t = fn_Select(fn_Mask(j >= first), 0.0, T.pt[k][j]);
+      T.f[k][j] = fn_Select(tension, sigma_t, compression) * area[j];
+      descending |= ~tension & elastic & ~rising;
     }
+    // The descending branch (past the peak strain, a few slices at most).
+    if (descending)
+      for (int j = 0; j < NUM_SLICES; ++j) {
+        const double e = T.e[k][j];
+        if (!(e <= 0.0) && e <= L.epsMax && !(T.u[k][j] < 1.0))
+          T.f[k][j] = (L.fc - L.drop * (e - L.eps0) / (L.epsMax - L.eps0)) * area[j];
+      }
   }
 }
 
