@@ -333,13 +333,33 @@ bool Compute_Thrust_Points(EI_Vars& EI, const Slice_Kernel& K, Moment_Curvature_
 // whatever thrust was analysed before).
 void Compute_Thrust(const EI_Vars& section, const Slice_Kernel& K, const Text_Settings& ts,
                     Moment_Curvature_State& mc, int t, EI_Vars& EI, Thrust_Result& result) {
-  result = Thrust_Result();
+  result.b_Solved = true;
+  result.b_Warning_306 = false;
+  result.b_Warning_355 = false;
+  result.rows.clear();
+  result.file.clear();
+  result.plot.clear();
   EI = section;
   const double P = mc.rd_Thrust[t];
   Begin_Thrust_State(EI, P);
   result.b_Solved = Compute_Thrust_Points(EI, K, mc, t, P, result);
   Nominal_Moment_Capacity(EI, mc, t, P, result);
   Format_Thrust(ts, mc, t, result);
+}
+
+// Buffers of the compute phase, kept from section to section (and run to
+// run) by the thread that analyses sections, so that their pages are touched
+// once: the results of the thrusts with their texts, and the working
+// sections of the two workers (each worker's own and the one it keeps).
+struct Compute_Buffers {
+  List<Thrust_Result, MC_MAX_THRUSTS> results;
+  EI_Vars sections[4];
+};
+
+Compute_Buffers& fn_Compute_Buffers() {
+  thread_local std::unique_ptr<Compute_Buffers> buffers;
+  if (!buffers) buffers.reset(new Compute_Buffers());
+  return *buffers;
 }
 
 // Shared work of the compute phase: the thrusts are handed out one at a time;
@@ -408,8 +428,7 @@ int Compute_All_Thrusts(const Text_Settings& ts, List<Thrust_Result, MC_MAX_THRU
   w.results = &results;
   w.m = m;
   w.stop = m;
-  // Working sections: each worker's own, and the one kept by each.
-  std::unique_ptr<EI_Vars[]> sections(new EI_Vars[4]);
+  EI_Vars* sections = fn_Compute_Buffers().sections;
   int kept_t[2] = {m + 1, m + 1};
   std::thread helper;
   std::exception_ptr fault;
@@ -584,7 +603,7 @@ void Compute_Moment_Curvature() {
   Write_Run_Message_Definitions();
 
   // Compute phase: the relation of every thrust into its own slots.
-  List<Thrust_Result, MC_MAX_THRUSTS> results;
+  List<Thrust_Result, MC_MAX_THRUSTS>& results = fn_Compute_Buffers().results;
   Text_Settings ts;
   Set_Text_Settings(ts, s);
   const int last = Compute_All_Thrusts(ts, results);
