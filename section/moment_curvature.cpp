@@ -37,8 +37,9 @@ constexpr double STEP_US = 1.25e-6;                // rad/in
 constexpr double STEP_SI = 4.921259901994065e-5;   // rad/m
 constexpr double INCH_SI = double(0.0254f);
 
-// Sections with fewer thrusts are analysed on one thread: starting a second
-// one costs about as much as a thrust.
+// Sections with fewer thrusts are analysed on one thread: a second thread
+// (some tens of microseconds to start and join, a tenth of a thrust) is used
+// only where each thread gets two thrusts or more.
 constexpr int MIN_THREADED_THRUSTS = 4;
 
 // What the compute phase of a thrust leaves for the write phase: whether its
