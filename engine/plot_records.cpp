@@ -29,6 +29,44 @@ void Write_Plot_Line_5(double moment, double ei, double curvature, std::string_v
   End_Line(CH_PLOT);
 }
 
+namespace {
+
+// The line begun at line_start padded (or cut) to end in column column - 1.
+void Tab_Text_To(std::string& out, std::size_t line_start, int column) {
+  const std::size_t want = line_start + (column > 1 ? std::size_t(column - 1) : 0);
+  if (out.size() < want) out.append(want - out.size(), ' ');
+  else out.resize(want);
+}
+
+}  // namespace
+
+void Append_Plot_Line_4(std::string& out, int points, double thrust, double mn, std::string_view label) {
+  const std::size_t start = out.size();
+  out += fmt::I(points, 5);
+  out += fmt::X(10);
+  out += fmt::E(thrust, 15, 7);
+  out += fmt::E(mn, 15, 7);
+  Tab_Text_To(out, start, 81);
+  out += label;
+  out += '\n';
+}
+
+void Append_Plot_Line_5(std::string& out, double moment, double ei, double curvature,
+                        std::string_view label, int section, int thrust, int point) {
+  const std::size_t start = out.size();
+  out += fmt::E(moment, 15, 7);
+  out += fmt::E(ei, 15, 7);
+  out += fmt::E(curvature, 15, 7);
+  Tab_Text_To(out, start, 81);
+  out += label;
+  out += fmt::I0(section);
+  out += ", AxLd#=";
+  out += fmt::I0(thrust);
+  out += ", CurvPnt#=";
+  out += fmt::I0(point);
+  out += '\n';
+}
+
 void Write_Plot_Line_6_None() {
   Write_Line(CH_PLOT, fmt::I(0, 5) + fmt::X(75) + "Line 6 : number of output p-y curves");
 }

@@ -1,6 +1,7 @@
 // Writers of plot-file records shared by the section analysis and the lateral
 // analysis (Lines 3 to 5, 6, 9 to 12 and 14). Each record is one fixed-layout line.
 #pragma once
+#include <string>
 #include <string_view>
 
 namespace ormyx {
@@ -13,6 +14,11 @@ void Write_Plot_Line_4(int points, double thrust, double mn, std::string_view la
 // and point numbers.
 void Write_Plot_Line_5(double moment, double ei, double curvature, std::string_view label,
                        int section, int thrust, int point);
+// Lines 4 and 5 appended to a text (each with its newline), byte for byte as
+// the writers above put them in the plot file; they touch no run-wide state.
+void Append_Plot_Line_4(std::string& out, int points, double thrust, double mn, std::string_view label);
+void Append_Plot_Line_5(std::string& out, double moment, double ei, double curvature,
+                        std::string_view label, int section, int thrust, int point);
 // Line 6 when no p-y curves at user depths follow.
 void Write_Plot_Line_6_None();
 // Line 9: number of load cases, number of nodes, unit system.

@@ -5,6 +5,9 @@
 #pragma once
 #include <cstdint>
 #include <string>
+#include <string_view>
+
+#include "engine/run_control.h"
 
 #include "engine/fixed_array.h"
 #include "section/mc_state.h"
@@ -26,6 +29,11 @@ void Analyse_Nonlinear_Section(int s);
 // already computed for types 0-4): thrust checks, point tables, nominal
 // moment capacities, moment-EI entries, files, plot records and summary.
 void Compute_Moment_Curvature();
+
+// Threads of the moment-curvature compute phase: 0 (the default) chooses by
+// the size of the work, 1 keeps it on the calling thread, 2 uses two. With
+// 0, the environment variable ORMYX_SECTION_THREADS=1 also keeps one thread.
+void Set_Section_Threads(int n);
 
 // Base curvature step of a concrete section of principal dimension B (in or m).
 double fn_Base_Curvature_Step(double B, int32_t units);
@@ -57,6 +65,12 @@ void Write_Run_Message_Definitions();
 void Write_Point_Table_Heading(double P);
 // The rows of thrust t from the working tables.
 void Write_Point_Table_Rows(int t);
+// The same rows appended to a text, each with its newline (no run-wide state
+// is touched: shape is the analysis shape of the section).
+void Append_Point_Table_Rows(std::string& out, const Moment_Curvature_State& mc, int t, int32_t shape);
+// Lines of a text (each ended by a newline) written to a channel, as
+// Write_Line writes them one by one.
+void Write_Text_Lines(Channel ch, std::string_view text);
 // Nominal moment capacities of every thrust and the factored tables.
 void Write_Capacity_Summary();
 

@@ -70,6 +70,32 @@ double Compute_Axial_Thrust_Force(double rd_dn);
 // Solve F(dn) = P for the current curvature and thrust. False after recording
 // runtime error 16.
 bool Find_Neutral_Axis();
+// Runtime error 16 (no neutral axis within 1000 iterations) and its report lines.
+void Report_Neutral_Axis_Not_Found();
+
+// The same routines on a given working section (a copy of the run's section,
+// so that thrusts can be analysed side by side); they touch nothing else.
+void Begin_Thrust_State(EI_Vars& EI, double rd_Thrust);
+double Compute_Concrete_Force(EI_Vars& EI);
+double Compute_Rebar_Force(EI_Vars& EI);
+double Compute_Casing_Force(EI_Vars& EI);
+double Compute_Core_Force(EI_Vars& EI);
+double Compute_Concrete_Force_Inside_Core(EI_Vars& EI);
+double Compute_Axial_Thrust_Force(EI_Vars& EI, double rd_dn);
+
+// Slice data of a working section that no trial depth changes: the slices
+// holding bars or casing steel (their depths and areas, in slice order) and
+// the slices of least and greatest depth.
+struct Slice_Kernel {
+  int32_t i_BarSlices = 0, i_CasingSlices = 0;
+  List<double, NUM_SLICES> rd_BarDepth, rd_BarArea, rd_CasingDepth, rd_CasingArea;
+  int32_t i_ShallowSlice = 1, i_DeepSlice = 1;
+  bool b_ThreeTrials = false;  // the three trials of a Newton step in one pass
+};
+void Build_Slice_Kernel(const EI_Vars& EI, Slice_Kernel& K);
+// The search on section EI with its slice data K; false (nothing reported)
+// when it does not converge.
+bool Find_Neutral_Axis(EI_Vars& EI, const Slice_Kernel& K);
 
 // ---- Capacities and prestressing ---------------------------------------------
 

@@ -408,27 +408,41 @@ void Write_Point_Table_Heading(double P) {
   for (const std::string& line : h) Write_Line(CH_REPORT, line);
 }
 
-void Write_Point_Table_Rows(int t) {
-  const Moment_Curvature_State& mc = MC_State();
-  const int32_t shape = RS().sec.EI.i_AnalysisShape;
+void Append_Point_Table_Rows(std::string& out, const Moment_Curvature_State& mc, int t, int32_t shape) {
   const int K = mc.i_Number_of_Points[t];
   for (int p = 1; p <= K; ++p) {
     const Moment_Curvature_Point& pt = mc.point(t, p);
-    std::string row = Number_Field(pt.rd_Curvature, 14) + Number_Field(pt.rd_Moment, 14) +
-                      Number_Field(pt.rd_EI, 14) + Number_Field(pt.rd_NeutralAxisDepth, 14);
+    out += Number_Field(pt.rd_Curvature, 14);
+    out += Number_Field(pt.rd_Moment, 14);
+    out += Number_Field(pt.rd_EI, 14);
+    out += Number_Field(pt.rd_NeutralAxisDepth, 14);
     if (shape == SHAPE_STEEL_PIPE) {
-      row += Number_Field(pt.rd_MaxCasingStress, 14);
+      out += Number_Field(pt.rd_MaxCasingStress, 14);
     } else {
-      row += Number_Field(pt.rd_CompStrain, 14) + Number_Field(pt.rd_TensStrain, 14) +
-             Number_Field(pt.rd_MaxConcreteStress, 14) + Number_Field(pt.rd_MaxBarStress, 14);
+      out += Number_Field(pt.rd_CompStrain, 14);
+      out += Number_Field(pt.rd_TensStrain, 14);
+      out += Number_Field(pt.rd_MaxConcreteStress, 14);
+      out += Number_Field(pt.rd_MaxBarStress, 14);
       if (shape == SHAPE_CIRCLE_CASING || shape == SHAPE_CIRCLE_CASING_CORE)
-        row += Number_Field(pt.rd_MaxCasingStress, 14);
-      if (shape == SHAPE_CIRCLE_CASING_CORE) row += Number_Field(pt.rd_MaxCoreStress, 14);
+        out += Number_Field(pt.rd_MaxCasingStress, 14);
+      if (shape == SHAPE_CIRCLE_CASING_CORE) out += Number_Field(pt.rd_MaxCoreStress, 14);
     }
-    row += "  ";
-    row += pt.Run_Message_Letters.view();
-    Write_Line(CH_REPORT, row);
+    out += "  ";
+    out += pt.Run_Message_Letters.view();
+    out += '\n';
   }
+}
+
+void Write_Text_Lines(Channel ch, std::string_view text) {
+  if (text.empty()) return;
+  if (text.back() == '\n') text.remove_suffix(1);
+  Write_Line(ch, text);
+}
+
+void Write_Point_Table_Rows(int t) {
+  std::string rows;
+  Append_Point_Table_Rows(rows, MC_State(), t, RS().sec.EI.i_AnalysisShape);
+  Write_Text_Lines(CH_REPORT, rows);
 }
 
 void Write_Capacity_Summary() {
