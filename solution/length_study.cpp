@@ -14,6 +14,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <new>
 #include <condition_variable>
 #include <cstdint>
 #include <cstdio>
@@ -183,8 +184,9 @@ constexpr uint32_t MARK32 = 0x5EA5C0DEU;            // an index or flag never st
 struct Scratch_Range {
   std::size_t offset;  // bytes from the start of the image
   std::size_t count;   // elements
-  int size;            // 4 or 8 bytes
+  int size;            // 4 or 8 bytes (1 for an ignored range)
   bool must_write;     // refuse the helper's result when an element kept its marker
+  bool ignored;        // values kept only to save work, checked against their own keys
 };
 
 struct Scratch_Set {
@@ -202,7 +204,16 @@ void Add_Range(Scratch_Set& s, const Attempt_Image& im, const T& first, std::siz
   static_assert(sizeof(T) == 4 || sizeof(T) == 8, "scratch elements are 4 or 8 bytes");
   if (count == 0) return;
   const std::size_t off = std::size_t(reinterpret_cast<const char*>(&first) - reinterpret_cast<const char*>(&im));
-  s.ranges.push_back({off, count, int(sizeof(T)), must});
+  s.ranges.push_back({off, count, int(sizeof(T)), must, false});
+}
+
+// A range neither compared nor completed: depth-only values that every length
+// keeps for itself and that are used only where their stamp and keys match
+// the length's own nodes, so whichever length left them does not matter.
+template <class T>
+void Add_Ignored(Scratch_Set& s, const Attempt_Image& im, const T& object) {
+  const std::size_t off = std::size_t(reinterpret_cast<const char*>(&object) - reinterpret_cast<const char*>(&im));
+  s.ranges.push_back({off, sizeof(T), 1, false, true});
 }
 
 bool Keyword_In(std::string_view kw, std::initializer_list<std::string_view> list) {
@@ -302,6 +313,7 @@ void Build_Scratch_Set(Scratch_Set& s, const Attempt_Image& im, int n) {
     if (Keyword_In(kw, {"SoftClay", "SoftClyJ", "StfClyBW", "StfClyAW", "StfClyAK", "API Sand", "Cem Silt"}))
       Add_Range(s, im, py.rd_EquivDepthTop[L], 1);
   }
+  Add_Ignored(s, im, py.soil_node);
   std::sort(s.ranges.begin(), s.ranges.end(),
             [](const Scratch_Range& x, const Scratch_Range& y) { return x.offset < y.offset; });
 }
@@ -311,6 +323,7 @@ const char* Bytes(const Attempt_Image& im) { return reinterpret_cast<const char*
 
 void Mark_Scratch(Attempt_Image& im, const Scratch_Set& s) {
   for (const Scratch_Range& r : s.ranges) {
+    if (r.ignored) continue;
     char* p = Bytes(im) + r.offset;
     for (std::size_t i = 0; i < r.count; ++i) {
       if (r.size == 8) std::memcpy(p + 8 * i, &MARK64, 8);
@@ -338,6 +351,7 @@ bool Is_Mark(const char* p, int size) {
 // must_write element kept its marker.
 bool Complete_Helper_Image(Attempt_Image& w, const Attempt_Image& m, const Scratch_Set& s) {
   for (const Scratch_Range& r : s.ranges) {
+    if (r.ignored) continue;
     for (std::size_t i = 0; i < r.count; ++i) {
       const std::size_t off = r.offset + i * std::size_t(r.size);
       if (!Is_Mark(Bytes(w) + off, r.size)) continue;
@@ -372,7 +386,22 @@ struct Study_Helper {
 };
 
 Study_Helper g_Helper;
-Attempt_Image g_Before, g_Start, g_Main, g_Work;
+// Records compared and merged by the check mode, saved and restored whole.
+struct Study_Snapshot {
+  Attempt_Image im;
+  Run_Status status;
+  Section_Maximum maxima[MAX_CASE_SECTIONS];
+  Length_Study_State study;
+};
+
+// The images of a pair and the check mode's snapshots (1.4 MB): allocated at
+// the first study that uses the helper, so that runs without one never touch
+// them.
+struct Study_Buffers {
+  Attempt_Image before, start, main, work;
+  Study_Snapshot check_saved, check_merged, check_sequential;
+};
+Study_Buffers* g_Buf = nullptr;
 Scratch_Set g_Scratch;
 
 void Helper_Loop(Study_Helper* h) {
@@ -498,10 +527,10 @@ bool Prepare_Helper_State() {
 void Dispatch_Next_Length(int c, int a_next, double L0, double shortest) {
   Run_State& m = RS();
   Run_State& w = *g_Helper.state;
-  Take_Image(g_Before, m);
-  std::memcpy(static_cast<void*>(&g_Start), &g_Before, sizeof g_Start);
-  Mark_Scratch(g_Start, g_Scratch);
-  Put_Image(w, g_Start);
+  Take_Image(g_Buf->before, m);
+  std::memcpy(static_cast<void*>(&g_Buf->start), &g_Buf->before, sizeof g_Buf->start);
+  Mark_Scratch(g_Buf->start, g_Scratch);
+  Put_Image(w, g_Buf->start);
   std::memcpy(static_cast<void*>(&w.status), &m.status, sizeof w.status);
   for (int s = 1; s <= MAX_CASE_SECTIONS; ++s) w.sol.Section_Maxima(c, s) = m.sol.Section_Maxima(c, s);
   w.sol.study.KYL[c] = m.sol.study.KYL[c];
@@ -549,8 +578,8 @@ bool Helper_Result_Valid(Attempt_End r, int n) {
     if (ch.line != CHANNEL_MARK) return Refuse(2);  // the helper wrote to a run file
   if (w.sol.pile.i_Number_of_Nodes != n || m.sol.pile.i_Number_of_Nodes != n) return Refuse(3);
   // Length a changed nothing the helper's length read before writing.
-  Take_Image(g_Main, m);
-  if (!Carried_Parts_Equal(g_Main, g_Start, g_Scratch)) return Refuse(4);
+  Take_Image(g_Buf->main, m);
+  if (!Carried_Parts_Equal(g_Buf->main, g_Buf->start, g_Scratch)) return Refuse(4);
   if (g_Scratch.head_elastic) {
     const Section_Records& sr = m.prob.sec;
     const int ks = n >= 2 ? w.sol.pile.i_SectionOfNode[2] : 1;
@@ -580,11 +609,11 @@ bool Helper_Result_Valid(Attempt_End r, int n) {
 bool Take_Over_Helper_Length(int c, int kyl_before) {
   Run_State& m = RS();
   const Run_State& w = *g_Helper.state;
-  Take_Image(g_Work, w);
-  if (!Complete_Helper_Image(g_Work, g_Main, g_Scratch)) return Refuse(6);
+  Take_Image(g_Buf->work, w);
+  if (!Complete_Helper_Image(g_Buf->work, g_Buf->main, g_Scratch)) return Refuse(6);
   const int added = w.sol.study.KYL[c] - kyl_before;
   if (added != 0 && added != 1) return Refuse(7);
-  Put_Image(m, g_Work);
+  Put_Image(m, g_Buf->work);
   if (added == 1) {
     Length_Study_State& ls = m.sol.study;
     ls.KYL[c] = ls.KYL[c] + 1;
@@ -598,13 +627,6 @@ bool Take_Over_Helper_Length(int c, int kyl_before) {
 }
 
 // The records a length leaves, for the comparison of the checking mode.
-struct Study_Snapshot {
-  Attempt_Image im;
-  Run_Status status;
-  Section_Maximum maxima[MAX_CASE_SECTIONS];
-  Length_Study_State study;
-};
-Study_Snapshot g_Check_Saved, g_Check_Merged, g_Check_Sequential;
 
 void Take_Snapshot(Study_Snapshot& s, int c) {
   const Run_State& m = RS();
@@ -643,8 +665,9 @@ Attempt_End Run_Lengths_In_Turn(int c, double L0, double shortest) {
 Attempt_End Run_Lengths_In_Pairs(int c, double L0, double shortest, bool check) {
   Run_State& m = RS();
   const int n = m.sol.pile.i_Number_of_Nodes;
-  if (!Prepare_Helper_State()) return Run_Lengths_In_Turn(c, L0, shortest);
-  Build_Scratch_Set(g_Scratch, g_Before, n);
+  if (!g_Buf) g_Buf = new (std::nothrow) Study_Buffers;
+  if (!g_Buf || !Prepare_Helper_State()) return Run_Lengths_In_Turn(c, L0, shortest);
+  Build_Scratch_Set(g_Scratch, g_Buf->before, n);
   Helper_Session session;
   if (!session.Start()) return Run_Lengths_In_Turn(c, L0, shortest);
   int a = 1;
@@ -667,7 +690,7 @@ Attempt_End Run_Lengths_In_Pairs(int c, double L0, double shortest, bool check) 
       ++a;  // length a + 1 is analysed again here
       continue;
     }
-    if (check) Take_Snapshot(g_Check_Saved, c);
+    if (check) Take_Snapshot(g_Buf->check_saved, c);
     if (!Take_Over_Helper_Length(c, kyl_before)) {
       ++g_Stats.refused;
       ++a;
@@ -677,11 +700,11 @@ Attempt_End Run_Lengths_In_Pairs(int c, double L0, double shortest, bool check) 
     if (check) {
       // Length a + 1 again on this thread: the merged records must be the
       // ones a sequential run leaves, byte for byte.
-      Take_Snapshot(g_Check_Merged, c);
-      Put_Snapshot(g_Check_Saved, c);
+      Take_Snapshot(g_Buf->check_merged, c);
+      Put_Snapshot(g_Buf->check_saved, c);
       const Attempt_End rs = Run_Length_Attempt(c, a + 1, L0, shortest);
-      Take_Snapshot(g_Check_Sequential, c);
-      if (rs != rh || !Snapshots_Equal(g_Check_Merged, g_Check_Sequential)) ++g_Stats.check_mismatches;
+      Take_Snapshot(g_Buf->check_sequential, c);
+      if (rs != rh || !Snapshots_Equal(g_Buf->check_merged, g_Buf->check_sequential)) ++g_Stats.check_mismatches;
       if (rs != ATTEMPT_NEXT) return rs;
       a += 2;
       continue;
