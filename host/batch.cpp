@@ -87,6 +87,18 @@ std::map<std::string, std::vector<fs::path>> g_free_work;
 
 void On_Signal(int sig) { g_signal = sig; }
 
+// End the command by signal sig, as if it had not been caught: default
+// action, unblocked, raised (only calls that are safe in a signal handler).
+[[noreturn]] void End_By_Signal(int sig) {
+  ::signal(sig, SIG_DFL);
+  sigset_t one;
+  sigemptyset(&one);
+  sigaddset(&one, sig);
+  ::sigprocmask(SIG_UNBLOCK, &one, nullptr);
+  ::raise(sig);
+  ::_exit(128 + sig);
+}
+
 // Removes a folder with everything in it. The threads that unlink replaced
 // outputs may be unlinking a file of it at the same time, which can make one
 // pass fail: it is tried again.
@@ -905,13 +917,7 @@ int fn_Pending_Signal() {
   for (Job& job : jobs)
     if (job.running) Remove_Work_Folder(job);
   Remove_Free_Work_Folders();
-  ::signal(sig, SIG_DFL);
-  sigset_t one;
-  sigemptyset(&one);
-  sigaddset(&one, sig);
-  ::sigprocmask(SIG_UNBLOCK, &one, nullptr);
-  ::raise(sig);
-  ::_exit(128 + sig);
+  End_By_Signal(sig);
 }
 
 // Reads what a worker has sent into its reply buffer; false when the
@@ -1110,13 +1116,7 @@ void On_Stop(int sig) {
     ::close(dir);
     ::rmdir(g_work);
   }
-  ::signal(sig, SIG_DFL);
-  sigset_t one;
-  sigemptyset(&one);
-  sigaddset(&one, sig);
-  ::sigprocmask(SIG_UNBLOCK, &one, nullptr);
-  ::raise(sig);
-  ::_exit(128 + sig);
+  End_By_Signal(sig);
 }
 
 }  // namespace single

@@ -254,4 +254,21 @@ double fn_Sand_Equivalent_Depth(int L, double Ftot) {
   return zr + (Ftot - F) / flow;
 }
 
+bool Sand_Depth_Values(const Py_Point& pt, double& phi_deg, double& gamma) {
+  if (const Soil_Node_Values* nv = fn_Kept_Soil_Values(pt)) {
+    phi_deg = nv->rd_Phi;
+    gamma = nv->rd_Gamma;
+    return true;
+  }
+  phi_deg = fn_Phi(pt.xv);
+  if (Error_Recorded()) return false;
+  gamma = fn_Gamma_Average(pt.xv);
+  if (Error_Recorded()) return false;
+  if (Soil_Node_Values* v = fn_New_Soil_Values(pt)) {
+    v->rd_Phi = phi_deg;
+    v->rd_Gamma = gamma;
+  }
+  return true;
+}
+
 }  // namespace ormyx

@@ -58,6 +58,11 @@ struct Sand_Depth_Constants {
 };
 void Set_Sand_Depth_Constants(const Sand_Angles& an, double b, Sand_Depth_Constants& dc);
 
+// Friction angle (degrees) and average effective unit weight at point pt,
+// kept for the node from pass to pass of an analysis. False when an error
+// was recorded.
+bool Sand_Depth_Values(const Py_Point& pt, double& phi_deg, double& gamma);
+
 // Tables of the Reese criteria against z / b (linear, held at both ends).
 double fn_Reese_A(double zb, bool cyclic);
 double fn_Reese_B(double zb, bool cyclic);

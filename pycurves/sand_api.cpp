@@ -116,19 +116,7 @@ void Py_API_Sand(int L) {
     if (!Py_Begin_Point(L, k, pt)) return;
     const double b = pt.b;
     // The depth-only values of a node are looked up once per analysis.
-    if (const Soil_Node_Values* nv = fn_Kept_Soil_Values(pt)) {
-      cv.phi_deg = nv->rd_Phi;
-      cv.gamma = nv->rd_Gamma;
-    } else {
-      cv.phi_deg = fn_Phi(pt.xv);
-      if (Error_Recorded()) return;
-      cv.gamma = fn_Gamma_Average(pt.xv);
-      if (Error_Recorded()) return;
-      if (Soil_Node_Values* v = fn_New_Soil_Values(pt)) {
-        v->rd_Phi = cv.phi_deg;
-        v->rd_Gamma = cv.gamma;
-      }
-    }
+    if (!Sand_Depth_Values(pt, cv.phi_deg, cv.gamma)) return;
     cv.z = fn_Effective_Depth(pt, EQUIV_EVERY_PASS);
     if (Error_Recorded()) return;
     const double phi = cv.phi_deg * std::numbers::pi / 180.0;

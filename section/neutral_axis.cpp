@@ -278,6 +278,26 @@ Concrete_Trials_Fn fn_Concrete_Trials() {
 Concrete_Trials_Fn fn_Concrete_Trials() { return Concrete_Trials_Plain; }
 #endif
 
+// Steel forces of the three trials over the first n steel slices (depths d,
+// areas a), each summed in slice order.
+void Three_Trial_Steel(const List<double, NUM_SLICES>& d, const List<double, NUM_SLICES>& a, int32_t n,
+                       const double (&y)[3], double phi, double E, double Fy, double (&f)[3]) {
+  double s0 = 0.0, s1 = 0.0, s2 = 0.0;
+  bool limited = false;
+  for (int32_t j = 1; j <= n; ++j) {
+    const double dj = d[j], aj = a[j];
+    const double f0 = fn_Steel_Stress((y[0] - dj) * phi, E, Fy, limited) * aj;
+    const double f1 = fn_Steel_Stress((y[1] - dj) * phi, E, Fy, limited) * aj;
+    const double f2 = fn_Steel_Stress((y[2] - dj) * phi, E, Fy, limited) * aj;
+    s0 += f0;
+    s1 += f1;
+    s2 += f2;
+  }
+  f[0] = s0;
+  f[1] = s1;
+  f[2] = s2;
+}
+
 // Axial forces at three trial depths in one pass over the slices, each with
 // the operations of Compute_Axial_Thrust_Force in the same order (so the
 // same sums), without the stresses and moment that only the last evaluation
@@ -323,46 +343,24 @@ void Three_Trial_Forces(EI_Vars& EI, const Slice_Kernel& K, const double (&y)[3]
   if ((shape == SHAPE_STEEL_PIPE || shape == SHAPE_CIRCLE_CASING) && EI.rd_CasingThickness > 0.0) {
     const double E = EI.rd_CasingE, Fy = EI.rd_CasingFy;
     const int32_t n = K.i_CasingSlices < NUM_SLICES ? K.i_CasingSlices : NUM_SLICES;
-    double s0 = 0.0, s1 = 0.0, s2 = 0.0;
-    bool limited = false;
-    for (int32_t j = 1; j <= n; ++j) {
-      const double d = K.rd_CasingDepth[j], a = K.rd_CasingArea[j];
-      const double f0 = fn_Steel_Stress((y[0] - d) * phi, E, Fy, limited) * a;
-      const double f1 = fn_Steel_Stress((y[1] - d) * phi, E, Fy, limited) * a;
-      const double f2 = fn_Steel_Stress((y[2] - d) * phi, E, Fy, limited) * a;
-      s0 += f0;
-      s1 += f1;
-      s2 += f2;
-    }
+    Three_Trial_Steel(K.rd_CasingDepth, K.rd_CasingArea, n, y, phi, E, Fy, f_casing);
     for (int k = 0; k < 3; ++k)
       if (fn_Steel_Limited((y[k] - d_top) * phi, E, Fy) || fn_Steel_Limited((y[k] - d_bottom) * phi, E, Fy))
         yielded = true;
-    f_casing[0] = s0;
-    f_casing[1] = s1;
-    f_casing[2] = s2;
   }
 
   if (shape != SHAPE_STEEL_PIPE) {
     const int32_t n = K.i_BarSlices < NUM_SLICES ? K.i_BarSlices : NUM_SLICES;
-    double s0 = 0.0, s1 = 0.0, s2 = 0.0;
     if (EI.i_MaterialKind == MATERIAL_REINFORCED) {
       const double E = EI.rd_BarEs, Fy = EI.rd_BarFy;
-      bool limited = false;
-      for (int32_t j = 1; j <= n; ++j) {
-        const double d = K.rd_BarDepth[j], a = K.rd_BarArea[j];
-        const double f0 = fn_Steel_Stress((y[0] - d) * phi, E, Fy, limited) * a;
-        const double f1 = fn_Steel_Stress((y[1] - d) * phi, E, Fy, limited) * a;
-        const double f2 = fn_Steel_Stress((y[2] - d) * phi, E, Fy, limited) * a;
-        s0 += f0;
-        s1 += f1;
-        s2 += f2;
-      }
+      Three_Trial_Steel(K.rd_BarDepth, K.rd_BarArea, n, y, phi, E, Fy, f_bars);
       if (EI.i_NumBars >= 1)
         for (int k = 0; k < 3; ++k)
           if (fn_Steel_Limited((y[k] - d_top) * phi, E, Fy) ||
               fn_Steel_Limited((y[k] - d_bottom) * phi, E, Fy))
             yielded = true;
     } else {
+      double s0 = 0.0, s1 = 0.0, s2 = 0.0;
       for (int32_t j = 1; j <= n; ++j) {
         const double d = K.rd_BarDepth[j], a = K.rd_BarArea[j];
         const double f0 = fn_Strand_Stress(EI, (y[0] - d) * phi) * a;
@@ -372,10 +370,10 @@ void Three_Trial_Forces(EI_Vars& EI, const Slice_Kernel& K, const double (&y)[3]
         s1 += f1;
         s2 += f2;
       }
+      f_bars[0] = s0;
+      f_bars[1] = s1;
+      f_bars[2] = s2;
     }
-    f_bars[0] = s0;
-    f_bars[1] = s1;
-    f_bars[2] = s2;
   }
 
   if (yielded) EI.b_Yielded = L_TRUE;
