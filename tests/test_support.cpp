@@ -3,6 +3,8 @@
 #include <unistd.h>
 
 #include <atomic>
+#include <cstdlib>
+#include <mutex>
 #include <cstdio>
 #include <filesystem>
 #include <fstream>
@@ -15,6 +17,33 @@ namespace ormyx_test {
 
 namespace fs = std::filesystem;
 
+namespace {
+
+// Folders made by this test program, removed when it exits so that repeated
+// test runs do not fill the temporary folder. ORMYX_KEEP_TEST_DIRS=1 keeps
+// them for inspection. Only the process that made them removes them: a forked
+// child that exits normally leaves its parent's folders alone.
+struct Temp_Dir_Registry {
+  std::mutex lock;
+  std::vector<fs::path> dirs;
+  pid_t owner = getpid();
+  ~Temp_Dir_Registry() {
+    const char* keep = std::getenv("ORMYX_KEEP_TEST_DIRS");
+    if (getpid() != owner || (keep != nullptr && keep[0] != '\0' && keep[0] != '0')) return;
+    for (const fs::path& d : dirs) {
+      std::error_code ec;
+      fs::remove_all(d, ec);
+    }
+  }
+};
+
+Temp_Dir_Registry& Registry() {
+  static Temp_Dir_Registry r;
+  return r;
+}
+
+}  // namespace
+
 std::string Make_Temp_Dir(const std::string& tag) {
   static std::atomic<int> counter{0};
   fs::path base = fs::temp_directory_path() /
@@ -22,6 +51,9 @@ std::string Make_Temp_Dir(const std::string& tag) {
                    std::to_string(counter++));
   fs::remove_all(base);
   fs::create_directories(base);
+  Temp_Dir_Registry& r = Registry();
+  std::lock_guard<std::mutex> hold(r.lock);
+  r.dirs.push_back(base);
   return base.string();
 }
 

@@ -18,7 +18,8 @@ struct Run_Result {
   std::vector<std::string> message_lines() const;
 };
 
-// A fresh empty folder under the system temporary folder.
+// A fresh empty folder under the system temporary folder, removed when the
+// test program exits (kept if ORMYX_KEEP_TEST_DIRS=1).
 std::string Make_Temp_Dir(const std::string& tag);
 std::string Read_File(const std::string& path);
 void Write_File(const std::string& path, const std::string& text);
