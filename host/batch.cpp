@@ -749,6 +749,43 @@ void Remove_Output(const fs::path& work, const fs::path& file) {
   else Remove_Later(old);
 }
 
+// Modification time given to an earlier moment-curvature file lent to the
+// work folder: any write of the engine sets the present time, so a lent file
+// that still has it after the run was not written by this run.
+constexpr struct timespec LENT_MARK = {1, 0};
+
+bool fn_Is_Lent_Unwritten(const fs::path& file) {
+  struct stat st{};
+  return ::stat(file.c_str(), &st) == 0 && st.st_mtim.tv_sec == LENT_MARK.tv_sec &&
+         st.st_mtim.tv_nsec == LENT_MARK.tv_nsec;
+}
+
+// Before a run: the earlier moment-curvature files of this input move into
+// the work folder under the names the engine writes, marked as unwritten.
+// The engine then overwrites them in place, so a repeated run neither
+// creates nor deletes thousands of files (on this file system each new file
+// searches past the recently deleted ones, and each deleted one waits for
+// the device to discard its blocks). After the run the written ones move
+// back and the rest are removed, as before. Only files with no other name
+// are lent (writing in place would change the other name's contents too); a
+// file that is not lent, or cannot be moved once marked, stays where it is
+// and is replaced the usual way.
+void Lend_Earlier_MC_Files(const Job& job) {
+  const fs::path mc_dir = job.out_dir / (job.stem + ".mc");
+  std::error_code ec;
+  if (!fs::is_directory(mc_dir, ec)) return;
+  const struct timespec times[2] = {{0, UTIME_OMIT}, LENT_MARK};
+  for (const auto& e : fs::directory_iterator(mc_dir, ec)) {
+    const std::string name = e.path().filename().string();
+    struct stat st{};
+    if (!fn_Is_MC_Name(name) || ::lstat(e.path().c_str(), &st) != 0 || !S_ISREG(st.st_mode) ||
+        st.st_nlink != 1)
+      continue;
+    if (::utimensat(AT_FDCWD, e.path().c_str(), times, AT_SYMLINK_NOFOLLOW) == 0)
+      (void)::rename(e.path().c_str(), (job.work / name).c_str());
+  }
+}
+
 // Moves the run files to the output folder. Outputs of an earlier run that
 // this run did not write are removed, so the folder never mixes two runs.
 bool fn_Move_Run_Files(Job& job) {
@@ -772,8 +809,13 @@ bool fn_Move_Run_Files(Job& job) {
   }
 
   std::vector<std::string> mc;
-  for (const auto& e : fs::directory_iterator(job.work, ec))
-    if (fn_Is_MC_Name(e.path().filename().string())) mc.push_back(e.path().filename().string());
+  std::vector<fs::path> unwritten;
+  for (const auto& e : fs::directory_iterator(job.work, ec)) {
+    if (!fn_Is_MC_Name(e.path().filename().string())) continue;
+    if (fn_Is_Lent_Unwritten(e.path())) unwritten.push_back(e.path());
+    else mc.push_back(e.path().filename().string());
+  }
+  for (const fs::path& p : unwritten) Remove_Output(job.work, p);
   std::sort(mc.begin(), mc.end());
   fs::path mc_dir = job.out_dir / (job.stem + ".mc");
   if (fs::is_directory(mc_dir, ec)) {
@@ -1139,6 +1181,7 @@ int Run_Single_Job(Job& job, int32_t (*engine)(int32_t)) {
     ::sigprocmask(SIG_SETMASK, &old_mask, nullptr);
     return job.exit_code;
   }
+  Lend_Earlier_MC_Files(job);
   const std::string work = job.work.string();
   Run_Outcome outcome;
   outcome.replied = true;

@@ -421,3 +421,30 @@ TEST(Host_MC, MomentCurvatureFilesGoToTheMcFolder) {
     EXPECT_EQ(e.path().filename().string().find("ormyx-work"), std::string::npos);
   fs::remove_all(dir);
 }
+
+// A repeated run into the same folder: the earlier moment-curvature files,
+// longer or shorter than the new ones, end byte for byte as a first run leaves
+// them; one the new run does not write is removed; a file with a second name
+// is replaced without changing what that other name holds.
+TEST(Host_MC, ARepeatedRunReplacesEveryEarlierFile) {
+  std::string dir = Make_Temp_Dir("host-mc-again");
+  Write_File(dir + "/ei.inp", Read_File(Example_Path("si_ei_only.inp")));
+  const std::string cmd = "cd '" + dir + "' && '" + ORMYX_CLI + "' ei.inp >/dev/null 2>&1";
+  ASSERT_EQ(std::system(cmd.c_str()), 0);
+  std::map<std::string, std::string> first;
+  for (const auto& e : fs::directory_iterator(dir + "/ei.mc")) first[e.path().filename()] = Read_File(e.path());
+  ASSERT_GE(first.size(), 2u);
+  const std::string a = dir + "/ei.mc/" + first.begin()->first;
+  const std::string b = dir + "/ei.mc/" + std::next(first.begin())->first;
+  Write_File(a, std::string(100000, 'x'));
+  Write_File(b, "short\n");
+  fs::create_hard_link(b, dir + "/kept.txt");
+  Write_File(dir + "/ei.mc/mc_2000.txt", "old\n");
+  ASSERT_EQ(std::system(cmd.c_str()), 0);
+  std::map<std::string, std::string> again;
+  for (const auto& e : fs::directory_iterator(dir + "/ei.mc")) again[e.path().filename()] = Read_File(e.path());
+  EXPECT_EQ(again, first);
+  EXPECT_EQ(Read_File(dir + "/kept.txt"), "short\n");
+  for (const auto& e : fs::directory_iterator(dir))
+    EXPECT_EQ(e.path().filename().string().find("ormyx-work"), std::string::npos);
+}

@@ -598,6 +598,33 @@ TEST(MomentCurvatureFiles, OneFilePerSectionAndThrust) {
   EXPECT_EQ(lines.back().substr(0, 3), " 0.");
 }
 
+// A file left by an earlier run is overwritten in place: longer or shorter
+// than the new text, it ends byte for byte as a file written afresh.
+TEST(MomentCurvatureFiles, AnEarlierFileEndsAsAFreshOne) {
+  std::string fresh[3];
+  const std::string earlier[3] = {"", std::string(200000, 'x'), "short\n"};
+  for (int pass = 0; pass < 2; ++pass) {
+    Fresh();
+    Set_Thrusts({0.0, 100.0, 200.0});
+    const std::string dir = ormyx_test::Make_Temp_Dir("mc-rewrite");
+    for (int k = 1; k <= 3; ++k) {
+      const std::string name = dir + "/mc_" + std::to_string(k) + ".txt";
+      if (pass == 1) ormyx_test::Write_File(name, earlier[k - 1]);
+      Set_MEI_Report_File_Name(k, name);
+    }
+    RS().files.i_Number_of_MEI_Report_Files = 3;
+    Shaft(36.0, 12, 1.128, 1.0, 3.0);
+    Analyse_Nonlinear_Section(1);
+    ASSERT_EQ(RS().status.i_ErrorNumber, 0);
+    for (int k = 1; k <= 3; ++k) {
+      const std::string text = ormyx_test::Read_File(dir + "/mc_" + std::to_string(k) + ".txt");
+      ASSERT_FALSE(text.empty()) << k;
+      if (pass == 0) fresh[k - 1] = text;
+      else EXPECT_EQ(text, fresh[k - 1]) << k;
+    }
+  }
+}
+
 TEST(MomentCurvatureFiles, PlotRecordsOfEveryThrust) {
   Fresh();
   Set_Thrusts({0.0, 200.0});
