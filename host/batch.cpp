@@ -1138,7 +1138,8 @@ void On_Fatal(int sig) {
 }
 
 // Removes the work folder with its files (system calls only) and ends the
-// command by the signal.
+// command by the signal. Earlier moment-curvature files lent to the run go
+// with it: some of them may already be partly rewritten.
 void On_Stop(int sig) {
   int dir = ::open(g_work, O_RDONLY | O_DIRECTORY | O_CLOEXEC);
   if (dir >= 0) {
