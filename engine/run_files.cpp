@@ -1,5 +1,10 @@
 #include "engine/run_files.h"
 
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <cerrno>
 #include <cstring>
 
 #include "engine/run_state.h"
@@ -120,6 +125,22 @@ std::string fn_MEI_Report_File_Name(int k) {
   const char* first = &f.MEI_Name_Chars[start];
   (void)f.MEI_Name_Chars[start + len - 1];
   return std::string(first, std::size_t(len));
+}
+
+bool fn_Write_File_In_Place(const std::string& path, std::string_view text, int mode) {
+  const int fd = ::open(path.c_str(), O_WRONLY | O_CREAT | O_CLOEXEC, mode);
+  if (fd < 0) return false;
+  std::size_t done = 0;
+  while (done < text.size()) {
+    const ssize_t n = ::pwrite(fd, text.data() + done, text.size() - done, off_t(done));
+    if (n < 0 && errno == EINTR) continue;
+    if (n <= 0) break;
+    done += std::size_t(n);
+  }
+  bool ok = done == text.size();
+  if (::lseek(fd, 0, SEEK_END) != off_t(done) && ::ftruncate(fd, off_t(done)) != 0) ok = false;
+  if (done == 0 && ::futimens(fd, nullptr) != 0) ok = false;  // nothing written still renews the time
+  return ::close(fd) == 0 && ok;
 }
 
 }  // namespace ormyx

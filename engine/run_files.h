@@ -42,4 +42,10 @@ bool Set_MEI_Report_File_Name(int k, std::string_view name);
 // The stored name of moment-curvature file k; empty when none was stored.
 std::string fn_MEI_Report_File_Name(int k);
 
+// Writes a whole file. An existing one is overwritten in place and then cut
+// to the length written, rather than emptied first: emptying hands its blocks
+// back to the file system, which on a disk mounted with discard waits for the
+// device. Its modification time is always renewed. True when all was written.
+bool fn_Write_File_In_Place(const std::string& path, std::string_view text, int mode = 0666);
+
 }  // namespace ormyx

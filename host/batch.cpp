@@ -35,6 +35,7 @@
 
 #include "engine/ogo.h"
 #include "engine/run_control.h"
+#include "engine/run_files.h"
 #include "host/host_util.h"
 #include "host/html_report.h"
 #include "host/json_report.h"
@@ -318,24 +319,6 @@ fs::path fn_Take_Work_Folder(const fs::path& out_dir) {
   return work;
 }
 
-// Writes a small file whole. An existing one is overwritten in place and then
-// cut to its new length, rather than emptied first: emptying hands its data
-// block back to the file system, which on a disk mounted with discard waits
-// for the device.
-bool fn_Rewrite_Small_File(const std::string& path, const std::string& text) {
-  int fd = ::open(path.c_str(), O_WRONLY | O_CREAT | O_CLOEXEC, 0644);
-  if (fd < 0) return false;
-  std::size_t done = 0;
-  while (done < text.size()) {
-    ssize_t w = ::pwrite(fd, text.data() + done, text.size() - done, off_t(done));
-    if (w < 0 && errno == EINTR) continue;
-    if (w <= 0) break;
-    done += std::size_t(w);
-  }
-  bool ok = done == text.size() && ::ftruncate(fd, off_t(text.size())) == 0;
-  return ::close(fd) == 0 && ok;
-}
-
 // Work folder, NAMES.DAT, the moment-curvature name list and, when the
 // engine cannot read the input through its own name, the input copy.
 bool fn_Prepare_Work_Folder(Job& job) {
@@ -365,7 +348,7 @@ bool fn_Prepare_Work_Folder(Job& job) {
     listed = ::link(master.c_str(), list.c_str()) == 0;
   }
   if (!listed) listed = fn_Write_Text_File(list.string(), fn_MC_List());
-  if (!fn_Rewrite_Small_File((job.work / NAMES_FILE).string(), names) || !listed) {
+  if (!fn_Write_File_In_Place((job.work / NAMES_FILE).string(), names, 0644) || !listed) {
     Host_Error(job, "cannot write the run files into the work folder " + job.work.string());
     return false;
   }

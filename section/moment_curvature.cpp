@@ -3,12 +3,7 @@
 // stiffness, run-message letters, nominal moment capacity, the point tables
 // of the report, the moment-EI entries, the moment-curvature files and the
 // plot records.
-#include <fcntl.h>
-#include <sys/stat.h>
-#include <unistd.h>
-
 #include <atomic>
-#include <cerrno>
 #include <cmath>
 #include <cstdlib>
 #include <exception>
@@ -246,29 +241,13 @@ void Format_Thrust(const Text_Settings& ts, const Moment_Curvature_State& mc, in
 }
 
 // Moment-curvature file of (section s, thrust t), when the host named a file
-// for it: the whole text in one write. An existing file (a host may hand over
-// the earlier run's file of that name) is overwritten in place and then cut
-// to the length written, so it ends as a new file would: emptying it first
-// would free its blocks and make the file system allocate them again.
+// for it: the whole text in one write, over an existing file in place (a host
+// may hand over the earlier run's file of that name).
 void Write_Moment_Curvature_File(const Text_Settings& ts, int t, const std::string& text) {
   const long long k = ts.file_base + t;
   if (k < 1 || k > ts.file_limit) return;
   const std::string name = fn_MEI_Report_File_Name(int(k));
-  if (name.empty()) return;
-  const int fd = ::open(name.c_str(), O_WRONLY | O_CREAT | O_CLOEXEC, 0666);
-  if (fd < 0) return;
-  std::size_t done = 0;
-  while (done < text.size()) {
-    const ssize_t n = ::pwrite(fd, text.data() + done, text.size() - done, off_t(done));
-    if (n < 0 && errno == EINTR) continue;
-    if (n <= 0) break;
-    done += std::size_t(n);
-  }
-  if (::lseek(fd, 0, SEEK_END) != off_t(done) && ::ftruncate(fd, off_t(done)) != 0) {
-    // the file keeps its longer length; nothing more can be done here
-  }
-  if (done == 0) ::futimens(fd, nullptr);  // an empty text still marks the file as written
-  ::close(fd);
+  if (!name.empty()) fn_Write_File_In_Place(name, text);
 }
 
 // Moment-EI entries, moment-curvature files and plot records of every thrust.
