@@ -278,17 +278,18 @@ Concrete_Trials_Fn fn_Concrete_Trials() {
 Concrete_Trials_Fn fn_Concrete_Trials() { return Concrete_Trials_Plain; }
 #endif
 
-// Steel forces of the three trials over the first n steel slices (depths d,
-// areas a), each summed in slice order.
-void Three_Trial_Steel(const List<double, NUM_SLICES>& d, const List<double, NUM_SLICES>& a, int32_t n,
-                       const double (&y)[3], double phi, double E, double Fy, double (&f)[3]) {
+// Forces of the three trials over the first n slices of a steel layer
+// (depths d, areas a) whose stress law at a strain is stress(eps), each
+// summed in slice order.
+template <class Stress_Law>
+void Three_Trial_Sums(const List<double, NUM_SLICES>& d, const List<double, NUM_SLICES>& a, int32_t n,
+                      const double (&y)[3], double phi, Stress_Law stress, double (&f)[3]) {
   double s0 = 0.0, s1 = 0.0, s2 = 0.0;
-  bool limited = false;
   for (int32_t j = 1; j <= n; ++j) {
     const double dj = d[j], aj = a[j];
-    const double f0 = fn_Steel_Stress((y[0] - dj) * phi, E, Fy, limited) * aj;
-    const double f1 = fn_Steel_Stress((y[1] - dj) * phi, E, Fy, limited) * aj;
-    const double f2 = fn_Steel_Stress((y[2] - dj) * phi, E, Fy, limited) * aj;
+    const double f0 = stress((y[0] - dj) * phi) * aj;
+    const double f1 = stress((y[1] - dj) * phi) * aj;
+    const double f2 = stress((y[2] - dj) * phi) * aj;
     s0 += f0;
     s1 += f1;
     s2 += f2;
@@ -296,6 +297,13 @@ void Three_Trial_Steel(const List<double, NUM_SLICES>& d, const List<double, NUM
   f[0] = s0;
   f[1] = s1;
   f[2] = s2;
+}
+
+// The same for casing or bars of the elastic-plastic law.
+void Three_Trial_Steel(const List<double, NUM_SLICES>& d, const List<double, NUM_SLICES>& a, int32_t n,
+                       const double (&y)[3], double phi, double E, double Fy, double (&f)[3]) {
+  bool limited = false;
+  Three_Trial_Sums(d, a, n, y, phi, [&](double eps) { return fn_Steel_Stress(eps, E, Fy, limited); }, f);
 }
 
 // Axial forces at three trial depths in one pass over the slices, each with
@@ -360,19 +368,8 @@ void Three_Trial_Forces(EI_Vars& EI, const Slice_Kernel& K, const double (&y)[3]
               fn_Steel_Limited((y[k] - d_bottom) * phi, E, Fy))
             yielded = true;
     } else {
-      double s0 = 0.0, s1 = 0.0, s2 = 0.0;
-      for (int32_t j = 1; j <= n; ++j) {
-        const double d = K.rd_BarDepth[j], a = K.rd_BarArea[j];
-        const double f0 = fn_Strand_Stress(EI, (y[0] - d) * phi) * a;
-        const double f1 = fn_Strand_Stress(EI, (y[1] - d) * phi) * a;
-        const double f2 = fn_Strand_Stress(EI, (y[2] - d) * phi) * a;
-        s0 += f0;
-        s1 += f1;
-        s2 += f2;
-      }
-      f_bars[0] = s0;
-      f_bars[1] = s1;
-      f_bars[2] = s2;
+      Three_Trial_Sums(K.rd_BarDepth, K.rd_BarArea, n, y, phi,
+                       [&EI](double eps) { return fn_Strand_Stress(EI, eps); }, f_bars);
     }
   }
 

@@ -76,17 +76,7 @@ struct Run_Files_Text {
 // file names.
 Run_Files_Text Run_Input(const std::string& input) {
   const std::string stem = fs::path(input).stem().string();
-  const std::string dir = Make_Temp_Dir("golden");
-  Write_File(dir + "/NAMES.DAT",
-             stem + ".inp\n" + stem + ".out\n" + stem + ".plt\n" + stem + ".msg\n");
-  std::string names;
-  for (int k = 1; k <= 2000; ++k) {
-    char buf[16];
-    std::snprintf(buf, sizeof buf, "mc_%04d.txt", k);
-    names += std::string(buf) + "\n";
-  }
-  Write_File(dir + "/M_vs_EI_report_names.txt", names);
-  Write_File(dir + "/" + stem + ".inp", Read_File(input));
+  const std::string dir = Prepare_Input_Folder(input, "golden");
   Run_Files_Text r;
   r.status = Run_OGO_In(dir);
   for (const char* ext : {".out", ".plt", ".msg"})

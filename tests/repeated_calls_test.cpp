@@ -6,7 +6,6 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
-#include <cstdio>
 #include <cstdlib>
 #include <filesystem>
 #include <map>
@@ -72,17 +71,7 @@ Files Fresh_Process(const fs::path& input, const fs::path& out, int& status) {
 // One OGO call of this process, with the files named as the command names them.
 Files In_Process(const fs::path& input, int32_t& status) {
   const std::string stem = input.stem().string();
-  const std::string d = Make_Temp_Dir("repeat");
-  Write_File(d + "/NAMES.DAT",
-             stem + ".inp\n" + stem + ".out\n" + stem + ".plt\n" + stem + ".msg\n");
-  std::string names;
-  for (int k = 1; k <= ormyx::MAX_MEI_REPORT_FILES; ++k) {
-    char buf[32];
-    std::snprintf(buf, sizeof buf, "mc_%04d.txt\n", k);
-    names += buf;
-  }
-  Write_File(d + "/M_vs_EI_report_names.txt", names);
-  Write_File(d + "/" + stem + ".inp", Read_File(input.string()));
+  const std::string d = Prepare_Input_Folder(input.string(), "repeat");
   status = Run_OGO_In(d);
   Files f = Collect(d, stem, d);
   fs::remove_all(d);

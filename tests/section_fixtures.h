@@ -54,6 +54,35 @@ inline EI_Vars& Drilled_Shaft(double D, int n, double d, double a, double c, dou
   return EI;
 }
 
+// Drilled shaft as above inside a steel casing 0.5 in thick (Fy = 36 ksi,
+// E = 29000 ksi) of outer diameter D.
+inline EI_Vars& Cased_Shaft(double D, int n, double d, double a, double c) {
+  EI_Vars& EI = Drilled_Shaft(D, n, d, a, c);
+  EI.i_SectionType = 2;
+  EI.i_AnalysisShape = SHAPE_CIRCLE_CASING;
+  EI.rd_CasingThickness = 0.5;
+  EI.rd_CasingFy = 36.0;
+  EI.rd_CasingE = 29000.0;
+  return EI;
+}
+
+// A circular prestressed pile 24 in across: strands of 0.5 in (0.153 in2),
+// PCI 270, Pi = 400 kips, 20 percent loss.
+inline EI_Vars& Prestressed_Pile(int type, int shape, int strands) {
+  EI_Vars& EI = Drilled_Shaft(24.0, strands, 0.5, 0.153, 3.0, 6.0);
+  EI.i_SectionType = type;
+  EI.i_AnalysisShape = shape;
+  EI.i_MaterialKind = 5;
+  EI.i_StrandType = 1;
+  EI.rd_fpu = 270.0;
+  EI.rd_StrandEs = 28000.0;
+  EI.rd_BarEs = 28000.0;
+  EI.rd_Pi = 400000.0;
+  EI.rd_LossFraction = 0.2;
+  EI.b_BarsOnCircle = L_FALSE;
+  return EI;
+}
+
 // Rectangular pile B wide and D deep, with bars in two rows of n_row at
 // distance e from the top and bottom faces, spread over the width.
 inline EI_Vars& Rectangle(double B, double D, int n_row, double d, double a, double e,

@@ -180,12 +180,7 @@ TEST(SliceModel, DrilledShaftBarsAndCageOffset) {
 }
 
 TEST(SliceModel, CasingRingAndZeroWall) {
-  EI_Vars& EI = Drilled_Shaft(30.0, 0, 1.0, 0.79, 3.0);
-  EI.i_SectionType = 2;
-  EI.i_AnalysisShape = SHAPE_CIRCLE_CASING;
-  EI.rd_CasingThickness = 0.5;
-  EI.rd_CasingFy = 36.0;
-  EI.rd_CasingE = 29000.0;
+  EI_Vars& EI = Cased_Shaft(30.0, 0, 1.0, 0.79, 3.0);
   Initialize();
   EXPECT_DOUBLE_EQ(EI.rd_CasingDiameter, 30.0);
   EXPECT_NEAR(Sum(EI.rd_SliceAreaCasing), PI / 4.0 * (900.0 - 29.0 * 29.0), 1e-9);

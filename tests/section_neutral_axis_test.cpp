@@ -188,12 +188,8 @@ TEST(Capacities, SteelPipeAndCasing) {
   EXPECT_NEAR(EI.rd_T0, -36.0 * A, 1e-9);  // the pipe yields in tension as well
   EXPECT_DOUBLE_EQ(EI.rd_Pcr, 0.0);
 
-  EI_Vars& C = Drilled_Shaft(30.0, 10, 1.0, 0.79, 3.0);
-  C.i_SectionType = 2;
-  C.i_AnalysisShape = SHAPE_CIRCLE_CASING;
+  EI_Vars& C = Cased_Shaft(30.0, 10, 1.0, 0.79, 3.0);
   C.rd_CasingDiameter = 30.0;
-  C.rd_CasingThickness = 0.5;
-  C.rd_CasingFy = 36.0;
   Copy_Working_Bars();
   Compute_Axial_Capacities();
   const double Acas = PI / 4.0 * (900.0 - 841.0);
@@ -201,23 +197,6 @@ TEST(Capacities, SteelPipeAndCasing) {
               1e-9);
   EXPECT_NEAR(C.rd_T0, -(36.0 * Acas + 60.0 * 7.9), 1e-9);
   EXPECT_NEAR(C.rd_Ac, PI / 4.0 * 900.0 - Acas - 7.9, 1e-9);
-}
-
-// A circular prestressed pile: 16 strands of 0.5 in (0.153 in2), PCI 270,
-// Pi = 400 kips, 20 percent loss.
-EI_Vars& Prestressed_Pile(int type, int shape, int strands) {
-  EI_Vars& EI = Drilled_Shaft(24.0, strands, 0.5, 0.153, 3.0, 6.0);
-  EI.i_SectionType = type;
-  EI.i_AnalysisShape = shape;
-  EI.i_MaterialKind = 5;
-  EI.i_StrandType = 1;
-  EI.rd_fpu = 270.0;
-  EI.rd_StrandEs = 28000.0;
-  EI.rd_BarEs = 28000.0;
-  EI.rd_Pi = 400000.0;
-  EI.rd_LossFraction = 0.2;
-  EI.b_BarsOnCircle = L_FALSE;
-  return EI;
 }
 
 TEST(Prestress, StrainsAndPciCapacities) {

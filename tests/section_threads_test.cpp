@@ -6,7 +6,6 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
-#include <cstdio>
 #include <cstring>
 #include <filesystem>
 #include <string>
@@ -70,27 +69,12 @@ void Pipe() {
   Initialize(CONCRETE_NONE);
 }
 void Shaft_With_Casing() {
-  EI_Vars& EI = Drilled_Shaft(30.0, 10, 1.0, 0.79, 3.0);
-  EI.i_SectionType = 2;
-  EI.i_AnalysisShape = SHAPE_CIRCLE_CASING;
-  EI.rd_CasingThickness = 0.5;
-  EI.rd_CasingFy = 36.0;
-  EI.rd_CasingE = 29000.0;
+  Cased_Shaft(30.0, 10, 1.0, 0.79, 3.0);
   Initialize();
 }
-// Circular prestressed pile: 16 strands of 0.5 in, PCI 270, Pi = 400 kips,
-// 20 percent loss.
+// Circular prestressed pile with 16 strands.
 void Prestressed() {
-  EI_Vars& EI = Drilled_Shaft(24.0, 16, 0.5, 0.153, 3.0, 6.0);
-  EI.i_SectionType = 5;
-  EI.i_MaterialKind = 5;
-  EI.i_StrandType = 1;
-  EI.rd_fpu = 270.0;
-  EI.rd_StrandEs = 28000.0;
-  EI.rd_BarEs = 28000.0;
-  EI.rd_Pi = 400000.0;
-  EI.rd_LossFraction = 0.2;
-  EI.b_BarsOnCircle = L_FALSE;
+  Prestressed_Pile(5, SHAPE_CIRCLE, 16);
   Initialize();
 }
 // A shaft whose bars yield early (fy = 20 ksi), so that the yield flag turns
@@ -160,17 +144,7 @@ std::vector<std::string> Inputs() {
 // date-and-time line and the folder line left out.
 std::vector<std::pair<std::string, std::string>> Run_Files_Of(const std::string& input) {
   const std::string stem = fs::path(input).stem().string();
-  const std::string dir = ormyx_test::Make_Temp_Dir("threads");
-  ormyx_test::Write_File(dir + "/NAMES.DAT",
-                         stem + ".inp\n" + stem + ".out\n" + stem + ".plt\n" + stem + ".msg\n");
-  std::string names;
-  for (int k = 1; k <= 2000; ++k) {
-    char buf[16];
-    std::snprintf(buf, sizeof buf, "mc_%04d.txt", k);
-    names += std::string(buf) + "\n";
-  }
-  ormyx_test::Write_File(dir + "/M_vs_EI_report_names.txt", names);
-  ormyx_test::Write_File(dir + "/" + stem + ".inp", ormyx_test::Read_File(input));
+  const std::string dir = ormyx_test::Prepare_Input_Folder(input, "threads");
   ormyx_test::Run_OGO_In(dir);
   std::vector<std::pair<std::string, std::string>> files;
   std::vector<std::string> all;

@@ -1,5 +1,7 @@
 #include "tests/test_support.h"
 
+#include "engine/run_control.h"
+
 #include <unistd.h>
 
 #include <atomic>
@@ -112,6 +114,21 @@ Run_Result Run_Engine(const std::string& input_text, int32_t version,
   r.plot = Read_File(r.dir + "/plot.plt");
   r.message = Read_File(r.dir + "/run.msg");
   return r;
+}
+
+std::string Prepare_Input_Folder(const std::string& input_path, const std::string& tag) {
+  const std::string stem = fs::path(input_path).stem().string();
+  const std::string dir = Make_Temp_Dir(tag);
+  Write_File(dir + "/NAMES.DAT", stem + ".inp\n" + stem + ".out\n" + stem + ".plt\n" + stem + ".msg\n");
+  std::string names;
+  for (int k = 1; k <= ormyx::MAX_MEI_REPORT_FILES; ++k) {
+    char buf[32];
+    std::snprintf(buf, sizeof buf, "mc_%04d.txt\n", k);
+    names += buf;
+  }
+  Write_File(dir + "/M_vs_EI_report_names.txt", names);
+  Write_File(dir + "/" + stem + ".inp", Read_File(input_path));
+  return dir;
 }
 
 std::string Example_Path(const std::string& name) {

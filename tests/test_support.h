@@ -36,6 +36,12 @@ Run_Result Run_Engine(const std::string& input_text, int32_t version = 6034,
 // Run OGO in an existing folder (NAMES.DAT and the rest already written).
 int32_t Run_OGO_In(const std::string& dir, int32_t version = 6034);
 
+// A new folder prepared as the command prepares its work folder for an input
+// file: NAMES.DAT naming STEM.inp, STEM.out, STEM.plt and STEM.msg, the list
+// of all moment-curvature names (mc_0001.txt ...) and a copy of the input as
+// STEM.inp. Returns the folder; run the engine there with Run_OGO_In.
+std::string Prepare_Input_Folder(const std::string& input_path, const std::string& tag);
+
 // Path of an example input file in the source tree.
 std::string Example_Path(const std::string& name);
 
